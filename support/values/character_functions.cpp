@@ -1,0 +1,63 @@
+// The character functions: parts, search and counts of a text by character, a double-byte pair counting as one.
+#include <algorithm>
+#include <cstring>
+
+#include "error_trap.h"
+#include "operand_checks.h"
+#include "shift_jis.h"
+#include "string_functions.h"
+#include "string_values.h"
+
+void LeftChars(std::int32_t count) {
+  PoppedString s;
+  RequireNotNegative(count);
+  PushPartOf(s, 0, static_cast<std::uint32_t>(SkipCharacters(s.bytes(), s.length(), static_cast<std::size_t>(count))));
+}
+
+void MidChars(std::int32_t start, std::int32_t count) {
+  PoppedString s;
+  RequirePositive(start);
+  RequireNotNegative(count);
+  const std::size_t characters = CountCharacters(s.bytes(), s.length()).characters;
+  const auto first = static_cast<std::size_t>(start);
+  if (characters < first || count == 0) {
+    PushPartOf(s, 0, 0);
+    return;
+  }
+  const std::size_t taken = std::min(static_cast<std::size_t>(count), characters - first + 1);
+  const std::size_t from = SkipCharacters(s.bytes(), s.length(), first - 1);
+  const std::size_t to = from + SkipCharacters(s.bytes() + from, s.length() - from, taken);
+  PushPartOf(s, static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to - from));
+}
+
+std::int32_t FindChars(std::int32_t start) {
+  PoppedString s;
+  PoppedString t;
+  RequirePositive(start);
+  const std::size_t characters = CountCharacters(s.bytes(), s.length()).characters;
+  if (s.length() == 0 || characters < static_cast<std::size_t>(start) || t.length() > s.length()) return 0;
+  if (t.length() == 0) return start;
+  std::size_t offset = SkipCharacters(s.bytes(), s.length(), static_cast<std::size_t>(start) - 1);
+  for (std::int32_t position = start; s.length() - offset >= t.length(); ++position) {
+    if (std::memcmp(s.bytes() + offset, t.bytes(), t.length()) == 0) return position;
+    offset = NextCharacter(s.bytes(), s.length(), offset);
+  }
+  return 0;
+}
+
+std::int32_t CountChars(std::int32_t kind) {
+  PoppedString s;
+  if (kind < 0 || kind > 2) RaiseError(error::kBadArgument);
+  const CharacterCount count = CountCharacters(s.bytes(), s.length());
+  if (kind == 1) return static_cast<std::int32_t>(count.characters - count.pairs);
+  if (kind == 2) return static_cast<std::int32_t>(count.pairs);
+  return static_cast<std::int32_t>(count.characters);
+}
+
+std::int32_t IsDoubleByteAt(std::int32_t position) {
+  PoppedString s;
+  const std::size_t characters = CountCharacters(s.bytes(), s.length()).characters;
+  if (position < 1 || static_cast<std::size_t>(position) > characters) RaiseError(error::kBadArgument);
+  const std::size_t offset = SkipCharacters(s.bytes(), s.length(), static_cast<std::size_t>(position) - 1);
+  return IsLeadByte(s.bytes()[offset]) ? 1 : 0;
+}

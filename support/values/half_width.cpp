@@ -1,0 +1,68 @@
+// Full-width to half-width conversion: alphanumerics and signs become ASCII, katakana become half-width kana.
+#include <optional>
+#include <string_view>
+
+#include "scratch_buffer.h"
+#include "shift_jis.h"
+#include "string_functions.h"
+#include "string_values.h"
+#include "texts.h"
+
+namespace {
+
+struct HalfWidth {
+  std::uint8_t bytes[2];
+  std::uint8_t length;
+};
+
+// The 0-based index of the double-byte character (first, second) in a table of pairs; the first match wins.
+std::optional<std::uint8_t> IndexIn(std::string_view table, std::uint8_t first, std::uint8_t second) {
+  for (std::size_t offset = 0; offset + 1 < table.size(); offset += 2) {
+    if (static_cast<std::uint8_t>(table[offset]) == first && static_cast<std::uint8_t>(table[offset + 1]) == second) {
+      return static_cast<std::uint8_t>(offset / 2);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::uint8_t> Katakana(std::uint8_t first, std::uint8_t second) {
+  const auto index = IndexIn(texts::HalfWidthKatakana, first, second);
+  if (!index) return std::nullopt;
+  return static_cast<std::uint8_t>(0xA0 + *index);
+}
+
+// A voiced kana is its unvoiced kana (second byte one less) and the voicing mark; a semi-voiced one is two less.
+std::optional<HalfWidth> Convert(std::uint8_t first, std::uint8_t second) {
+  if (const auto index = IndexIn(texts::HalfWidthAlphanumeric, first, second)) {
+    return HalfWidth{{static_cast<std::uint8_t>(0x20 + *index), 0}, 1};
+  }
+  if (const auto kana = Katakana(first, second)) return HalfWidth{{*kana, 0}, 1};
+  if (IndexIn(texts::HalfWidthVoiced, first, second)) {
+    if (const auto kana = Katakana(first, static_cast<std::uint8_t>(second - 1))) return HalfWidth{{*kana, 0xDE}, 2};
+  }
+  if (IndexIn(texts::HalfWidthSemiVoiced, first, second)) {
+    if (const auto kana = Katakana(first, static_cast<std::uint8_t>(second - 2))) return HalfWidth{{*kana, 0xDF}, 2};
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void ToHalfWidth() {
+  PoppedString s;
+  ScratchBuffer scratch(s.length());
+  std::uint8_t* out = scratch.data();
+  std::size_t written = 0;
+  for (std::size_t offset = 0; offset < s.length();) {
+    const std::size_t next = NextCharacter(s.bytes(), s.length(), offset);
+    const auto converted = next - offset == 2 ? Convert(s.bytes()[offset], s.bytes()[offset + 1]) : std::nullopt;
+    if (converted) {
+      for (std::uint8_t index = 0; index < converted->length; ++index) out[written++] = converted->bytes[index];
+    } else {
+      for (std::size_t index = offset; index < next; ++index) out[written++] = s.bytes()[index];
+    }
+    offset = next;
+  }
+  s.Release();
+  MakeTemporary(static_cast<std::uint32_t>(written), out);
+}

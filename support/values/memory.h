@@ -1,0 +1,25 @@
+// Memory blocks of the runtime: every block the value support keeps comes from here, so that tests can make the
+// allocator refuse and reach the out-of-memory paths.
+#pragma once
+
+#include <cstddef>
+
+namespace memory {
+
+// A zero-filled block, or nullptr when memory is refused.
+void* Allocate(std::size_t bytes);
+// Grows or shrinks a block (possibly moving it); nullptr when refused, the old block then stays valid.
+void* Resize(void* block, std::size_t bytes);
+void Free(void* block);
+
+// Refusal controls. Refusing after n allows n more requests, then refuses every one until StopRefusing.
+void RefuseAfter(std::size_t requests);
+// Refuses every request for more than the given number of bytes.
+void RefuseAbove(std::size_t bytes);
+void StopRefusing();
+
+// Counters for observing allocations: requests granted so far and blocks currently live.
+std::size_t GrantedRequests();
+std::size_t LiveBlocks();
+
+}  // namespace memory

@@ -1,0 +1,71 @@
+// The statement hook: resume points, the poll countdown and the local routine calls.
+#include "statement_hook.h"
+
+#include <array>
+
+#include "error_trap.h"
+#include "run_context.h"
+
+namespace {
+
+struct RoutineCall {
+  std::int16_t event;  // -1: called by a statement
+  std::uint32_t frame;
+  std::size_t return_to;
+  std::uint16_t line;
+};
+
+std::uint32_t poll_countdown = 0;
+std::function<void()> poll_hook;
+std::array<RoutineCall, kRoutineCallLimit> routine_calls;
+std::size_t routine_call_depth = 0;
+
+}  // namespace
+
+void StatementStart(std::size_t next_statement) {
+  RunContext& context = Context();
+  context.next_statement = next_statement;
+  if (!context.trap_label.empty() && !Errors().in_handler) {
+    context.resume_next = next_statement;
+    context.retry = next_statement - 1;
+  }
+  if (poll_countdown != 0) {
+    --poll_countdown;
+    return;
+  }
+  poll_countdown = kPollReload;
+  if (poll_hook) poll_hook();
+}
+
+void SetLine(std::uint16_t line) { Context().line = line; }
+
+void SetPollHook(std::function<void()> poll) { poll_hook = std::move(poll); }
+
+Flow CallRoutine(std::string_view label) {
+  if (routine_call_depth == kRoutineCallLimit) RaiseError(error::kTooManyNestedCalls);
+  const RunContext& context = Context();
+  routine_calls[routine_call_depth++] = {-1, context.frame, context.next_statement, context.line};
+  return GoTo(label);
+}
+
+Flow ReturnFromRoutine() {
+  RunContext& context = Context();
+  if (routine_call_depth == 0 || routine_calls[routine_call_depth - 1].frame != context.frame) {
+    RaiseError(error::kReturnWithoutCall);
+  }
+  const RoutineCall& call = routine_calls[--routine_call_depth];
+  context.line = call.line;
+  return JumpTo(call.return_to);
+}
+
+std::size_t RoutineCallDepth() { return routine_call_depth; }
+
+void DiscardFrameRoutineCalls() {
+  const std::uint32_t frame = Context().frame;
+  while (routine_call_depth > 0 && routine_calls[routine_call_depth - 1].frame == frame) --routine_call_depth;
+}
+
+void ResetStatementHook() {
+  poll_countdown = 0;
+  routine_call_depth = 0;
+}

@@ -1,0 +1,163 @@
+// The string space: storing, freeing, compacting, growing and shrinking, with owner correction after every move.
+#include "string_space.h"
+
+#include <cstring>
+#include <memory>
+
+#include "error_trap.h"
+#include "memory.h"
+#include "run_context.h"
+
+namespace string_space {
+namespace {
+
+std::uint8_t* block = nullptr;
+std::size_t units = 0;
+std::size_t used = 0;
+
+struct Header {
+  StringDescriptor* owner;
+  std::uint32_t frame;
+  std::uint32_t length;
+};
+
+// Headers lie unaligned between the strings, so they are read and written by copying.
+Header ReadHeader(std::size_t offset) {
+  Header header;
+  std::memcpy(&header.owner, block + offset, sizeof(header.owner));
+  std::memcpy(&header.frame, block + offset + sizeof(void*), sizeof(header.frame));
+  std::memcpy(&header.length, block + offset + sizeof(void*) + 4, sizeof(header.length));
+  return header;
+}
+
+void WriteOwner(std::size_t offset, StringDescriptor* owner) {
+  std::memcpy(block + offset, &owner, sizeof(owner));
+}
+
+void WriteHeader(std::size_t offset, const Header& header) {
+  WriteOwner(offset, header.owner);
+  std::memcpy(block + offset + sizeof(void*), &header.frame, sizeof(header.frame));
+  std::memcpy(block + offset + sizeof(void*) + 4, &header.length, sizeof(header.length));
+}
+
+std::size_t OffsetOf(const std::uint8_t* data) { return static_cast<std::size_t>(data - block) - kHeaderSize; }
+std::size_t FreeRoom() { return units * kUnit - used; }
+
+bool Contains(const std::uint8_t* bytes) { return block != nullptr && bytes >= block && bytes < block + used; }
+
+// Points every live owner from the given offset on at its bytes' current place.
+void CorrectOwners(std::size_t from) {
+  for (std::size_t offset = from; offset < used;) {
+    const Header header = ReadHeader(offset);
+    if (header.owner != nullptr && header.owner->length != 0) header.owner->data = block + offset + kHeaderSize;
+    offset += kHeaderSize + header.length;
+  }
+}
+
+void Resize(std::size_t new_units) {
+  auto* resized = static_cast<std::uint8_t*>(memory::Resize(block, new_units * kUnit));
+  if (resized == nullptr) RaiseError(error::kStringSpaceCorrupt);
+  block = resized;
+  units = new_units;
+  CorrectOwners(0);
+}
+
+void Create(std::size_t needed) {
+  const std::size_t new_units = needed / kUnit + 1;
+  block = static_cast<std::uint8_t*>(memory::Allocate(new_units * kUnit));
+  if (block == nullptr) RaiseError(error::kOutOfMemory);
+  units = new_units;
+  used = 0;
+}
+
+struct FreeBlock {
+  void operator()(std::uint8_t* bytes) const { memory::Free(bytes); }
+};
+
+// Source bytes inside the space could move while room is made, so they are copied out first.
+std::unique_ptr<std::uint8_t, FreeBlock> ProtectiveCopy(const std::uint8_t* bytes, std::uint32_t length) {
+  if (!Contains(bytes)) return nullptr;
+  auto* copy = static_cast<std::uint8_t*>(memory::Allocate(length));
+  if (copy == nullptr) RaiseError(error::kOutOfMemory);
+  std::memcpy(copy, bytes, length);
+  return std::unique_ptr<std::uint8_t, FreeBlock>(copy);
+}
+
+void MakeRoom(std::size_t needed) {
+  if (FreeRoom() >= needed) return;
+  const std::size_t room = Compact();
+  if (room < needed) Resize(units + (needed - room) / kUnit + 1);
+}
+
+}  // namespace
+
+std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
+  const std::size_t needed = kHeaderSize + length;
+  std::unique_ptr<std::uint8_t, FreeBlock> copy;
+  if (block == nullptr) {
+    Create(needed);
+  } else {
+    copy = ProtectiveCopy(bytes, length);
+    if (copy) bytes = copy.get();
+    MakeRoom(needed);
+  }
+  WriteHeader(used, {owner, Context().frame, length});
+  std::uint8_t* data = block + used + kHeaderSize;
+  std::memcpy(data, bytes, length);
+  used += needed;
+  return data;
+}
+
+void Free(const std::uint8_t* data) { WriteOwner(OffsetOf(data), nullptr); }
+
+void SetOwner(const std::uint8_t* data, StringDescriptor* owner) { WriteOwner(OffsetOf(data), owner); }
+
+StringDescriptor* OwnerOf(const std::uint8_t* data) { return ReadHeader(OffsetOf(data)).owner; }
+
+void FreeOwnedWithin(const void* low, const void* high) {
+  const auto* first = static_cast<const std::uint8_t*>(low);
+  const auto* end = static_cast<const std::uint8_t*>(high);
+  for (std::size_t offset = 0; offset < used;) {
+    const Header header = ReadHeader(offset);
+    const auto* owner = reinterpret_cast<const std::uint8_t*>(header.owner);
+    if (owner != nullptr && owner >= first && owner < end) WriteOwner(offset, nullptr);
+    offset += kHeaderSize + header.length;
+  }
+}
+
+std::size_t Compact() {
+  if (block == nullptr) return 0;
+  std::size_t write = 0;
+  std::size_t first_moved = used;
+  for (std::size_t read = 0; read < used;) {
+    const Header header = ReadHeader(read);
+    const std::size_t size = kHeaderSize + header.length;
+    if (header.owner != nullptr) {
+      if (read != write) {
+        std::memmove(block + write, block + read, size);
+        if (first_moved == used) first_moved = write;
+      }
+      write += size;
+    }
+    read += size;
+  }
+  const bool removed = write != used;
+  used = write;
+  if (used == 0) return kUnit;
+  if (removed) CorrectOwners(first_moved < used ? first_moved : used);
+  const std::size_t wanted_units = used / kUnit + 1;
+  if (units > wanted_units) Resize(wanted_units);
+  return FreeRoom();
+}
+
+std::size_t Units() { return units; }
+std::size_t UsedBytes() { return used; }
+
+void Discard() {
+  memory::Free(block);
+  block = nullptr;
+  units = 0;
+  used = 0;
+}
+
+}  // namespace string_space

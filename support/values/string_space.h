@@ -1,0 +1,36 @@
+// The one block that holds the bytes of every stored string. Each stored string is a header naming its owner
+// descriptor, followed by its bytes; the owner link lets the space move strings and correct their owners.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "string_descriptor.h"
+
+namespace string_space {
+
+inline constexpr std::size_t kUnit = 65536;
+// Owner pointer, creating frame and length.
+inline constexpr std::size_t kHeaderSize = sizeof(void*) + 2 * sizeof(std::uint32_t);
+
+// Stores length bytes (length > 0) for the given owner and returns where they now lie. The source may lie in the
+// space itself. Errors 7 and 82.
+std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length);
+// Marks the stored bytes behind data free; they stay in place until the next compaction.
+void Free(const std::uint8_t* data);
+void SetOwner(const std::uint8_t* data, StringDescriptor* owner);
+// Frees every stored string whose owner descriptor lies in [low, high).
+void FreeOwnedWithin(const void* low, const void* high);
+
+// Moves the live strings together and returns the free room; error 82 when shrinking fails.
+std::size_t Compact();
+
+std::size_t Units();
+std::size_t UsedBytes();
+// The owner named in the header of the stored bytes behind data (null when they are free).
+StringDescriptor* OwnerOf(const std::uint8_t* data);
+
+// Frees the whole space at the end of a run.
+void Discard();
+
+}  // namespace string_space

@@ -1,0 +1,235 @@
+// String values: assignment, concatenation, comparison, the stack, the space and the argument area.
+#include <string>
+
+#include "argument_area.h"
+#include "runtime_fixture.h"
+#include "scratch_buffer.h"
+
+namespace {
+
+using StringValues = RuntimeTest;
+
+TEST_F(StringValues, AssignmentKeepsOwnershipAndHandlesSelfAndEmpty) {
+  StringDescriptor a{};
+  AssignConstant(a, "hello");
+  EXPECT_EQ(TextOf(a), "hello");
+  EXPECT_EQ(a.kind, StringKind::Variable);
+  EXPECT_TRUE(OwnsItsBytes(a));
+
+  AssignVariable(a, a);
+  EXPECT_EQ(TextOf(a), "hello");
+  EXPECT_TRUE(OwnsItsBytes(a));
+
+  PushStringVariable(a);
+  AssignFromStack(a);
+  EXPECT_EQ(TextOf(a), "hello");
+  EXPECT_TRUE(OwnsItsBytes(a));
+
+  AssignConstant(a, "");
+  EXPECT_EQ(a.kind, StringKind::Variable);
+  EXPECT_EQ(a.length, 0u);
+  EXPECT_EQ(a.data, nullptr);
+
+  PushEmptyString();
+  StringDescriptor b{};
+  AssignFromStack(b);
+  EXPECT_EQ(b.length, 0u);
+  EXPECT_EQ(b.data, nullptr);
+}
+
+TEST_F(StringValues, AssigningATemporaryReownsItsBytesWithoutCopying) {
+  Push("some text");
+  const std::size_t used = string_space::UsedBytes();
+  StringDescriptor a{};
+  AssignFromStack(a);
+  EXPECT_EQ(string_space::UsedBytes(), used);
+  EXPECT_TRUE(OwnsItsBytes(a));
+}
+
+TEST_F(StringValues, FixedLengthDestinationsAreRefused) {
+  StringDescriptor fixed{StringKind::Fixed, 0, nullptr};
+  Push("x");
+  EXPECT_EQ(ErrorOf([&] { AssignFromStack(fixed); }), error::kFixedLengthAssignment);
+  EXPECT_EQ(string_stack::Depth(), 0);
+  EXPECT_EQ(ErrorOf([&] { AssignConstant(fixed, "x"); }), error::kFixedLengthAssignment);
+}
+
+TEST_F(StringValues, Concatenation) {
+  PushEmptyString();
+  PushEmptyString();
+  Concatenate();
+  StringDescriptor result = PopString();
+  EXPECT_EQ(result.kind, StringKind::Temporary);
+  EXPECT_EQ(result.length, 0u);
+
+  StringDescriptor variable{};
+  AssignConstant(variable, "abc");
+  PushEmptyString();
+  PushStringVariable(variable);
+  Concatenate();
+  EXPECT_EQ(PopText(), "abc");
+  EXPECT_EQ(TextOf(variable), "abc");
+
+  Push("left ");
+  Push("right");
+  Concatenate();
+  EXPECT_EQ(PopText(), "left right");
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+Comparison Compare(std::string_view a, std::string_view b) {
+  Push(a);
+  Push(b);
+  return CompareStrings();
+}
+
+TEST_F(StringValues, ComparisonIsBytewiseAndUnsigned) {
+  EXPECT_EQ(Compare("", ""), Comparison::Equal);
+  EXPECT_EQ(Compare("", "a"), Comparison::Smaller);
+  EXPECT_EQ(Compare("a", ""), Comparison::Greater);
+  EXPECT_EQ(Compare("abc", "abcd"), Comparison::Smaller);
+  EXPECT_EQ(Compare("abcd", "abc"), Comparison::Greater);
+  EXPECT_EQ(Compare("A", "a"), Comparison::Smaller);
+  EXPECT_EQ(Compare("same", "same"), Comparison::Equal);
+  EXPECT_EQ(Compare("\x81\x40", "zzz"), Comparison::Greater);
+  EXPECT_EQ(string_space::UsedBytes() > 0, true);
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+TEST_F(StringValues, LengthCountsBytes) {
+  Push("\x81\xA5x");
+  EXPECT_EQ(StringLength(), 3u);
+}
+
+TEST_F(StringValues, ScratchUsesTheStaticBufferUpTo512Bytes) {
+  const std::string half(256, 'x');
+  Push(half);
+  Push(half);
+  const std::size_t before = memory::GrantedRequests();
+  Concatenate();
+  EXPECT_EQ(memory::GrantedRequests(), before);
+  Push("y");
+  const std::size_t before_large = memory::GrantedRequests();
+  Concatenate();
+  EXPECT_EQ(memory::GrantedRequests(), before_large + 1);
+  EXPECT_EQ(PopText().size(), 513u);
+
+  memory::RefuseAbove(ScratchBuffer::kStaticSize);
+  EXPECT_EQ(ErrorOf([] { ScratchBuffer scratch(513); }), error::kOutOfMemory);
+}
+
+TEST_F(StringValues, TheStackHolds85Operands) {
+  StringDescriptor variable{};
+  for (std::size_t slot = 0; slot < string_stack::kSlots; ++slot) PushStringVariable(variable);
+  EXPECT_EQ(ErrorOf([] { Push("one too many"); }), error::kExpressionTooComplex);
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+TEST_F(StringValues, TheSpaceIsCreatedWithEnoughUnits) {
+  const std::string big(70000, 'b');
+  Push(big);
+  EXPECT_EQ(string_space::Units(), 2u);
+  EXPECT_EQ(PopText(), big);
+}
+
+TEST_F(StringValues, RepeatedAssignmentsCompactInsteadOfGrowing) {
+  StringDescriptor line{};
+  for (int round = 0; round < 5000; ++round) {
+    const std::string text(200 + round % 300, static_cast<char>('a' + round % 26));
+    AssignConstant(line, text);
+    ASSERT_EQ(TextOf(line), text);
+  }
+  EXPECT_EQ(string_space::Units(), 1u);
+  EXPECT_TRUE(OwnsItsBytes(line));
+}
+
+TEST_F(StringValues, CompactionShrinksTheSpaceWhenLongStringsGo) {
+  StringDescriptor big{};
+  StringDescriptor small{};
+  AssignConstant(small, "kept");
+  AssignConstant(big, std::string(200000, 'z'));
+  EXPECT_EQ(string_space::Units(), 4u);
+  ClearString(big);
+  EXPECT_GT(string_space::Compact(), 0u);
+  EXPECT_EQ(string_space::Units(), 1u);
+  EXPECT_EQ(TextOf(small), "kept");
+  EXPECT_TRUE(OwnsItsBytes(small));
+}
+
+TEST_F(StringValues, RefusedMemoryRaises7Or82AndKeepsVariables) {
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([] { Push("x"); }), error::kOutOfMemory);  // the stack
+  memory::StopRefusing();
+  StringDescriptor variable{};
+  AssignConstant(variable, "first");
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([] { Push(std::string(70000, 'g')); }), error::kStringSpaceCorrupt);  // growth
+  EXPECT_EQ(TextOf(variable), "first");
+  memory::StopRefusing();
+
+  ReleaseRuntime();
+  memory::RefuseAbove(string_stack::kSlots * 32);  // the stack is granted, the space is not
+  EXPECT_EQ(ErrorOf([] { Push("x"); }), error::kOutOfMemory);
+}
+
+TEST_F(StringValues, ShrinkRefusedIs82) {
+  StringDescriptor kept{};
+  AssignConstant(kept, "kept");
+  StringDescriptor big{};
+  AssignConstant(big, std::string(200000, 'z'));
+  ClearString(big);
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([] { string_space::Compact(); }), error::kStringSpaceCorrupt);
+}
+
+TEST_F(StringValues, ConcatenationBeyondTheLongestStringIs15) {
+  // Two descriptors that claim huge lengths: the check comes before any byte is touched.
+  StringDescriptor a{StringKind::Variable, 2000000000, nullptr};
+  StringDescriptor b{StringKind::Variable, 200000000, nullptr};
+  PushStringVariable(a);
+  PushStringVariable(b);
+  EXPECT_EQ(ErrorOf([] { Concatenate(); }), error::kStringTooLong);
+}
+
+TEST_F(StringValues, StringArgumentsAreIndependentCopies) {
+  StringDescriptor source{};
+  AssignConstant(source, "original");
+  PushStringVariable(source);
+  StringDescriptor* argument = MakeStringArgument();
+  AssignConstant(*argument, "changed by the callee");
+  EXPECT_EQ(TextOf(source), "original");
+  EXPECT_TRUE(OwnsItsBytes(*argument));
+
+  float* single = MakeSingleArgument(2.5f);
+  EXPECT_EQ(*single, 2.5f);
+  Push("third");
+  MakeStringArgument();
+  EXPECT_EQ(ArgumentRecordCount(), 3);
+
+  ReleaseArguments(2);
+  EXPECT_EQ(ArgumentRecordCount(), 1);
+  EXPECT_EQ(TextOf(*argument), "changed by the callee");
+  const std::size_t blocks = memory::LiveBlocks();
+  ReleaseArguments(1);
+  EXPECT_EQ(ArgumentRecordCount(), 0);
+  EXPECT_EQ(memory::LiveBlocks(), blocks - 1);  // the area goes with its last record
+}
+
+TEST_F(StringValues, TheArgumentAreaRefusesRecordsThatDoNotFit) {
+  std::size_t made = 0;
+  RuntimeErrorNumber raised = 0;
+  while (raised == 0) {
+    raised = ErrorOf([] { MakeSingleArgument(1.0f); });
+    if (raised == 0) ++made;
+  }
+  EXPECT_EQ(raised, error::kArgumentAreaFull);
+  EXPECT_EQ(made, kArgumentAreaSize / 16);
+  Push("no room");
+  EXPECT_EQ(ErrorOf([] { MakeStringArgument(); }), error::kArgumentAreaFull);
+  ReleaseArguments(ArgumentRecordCount());
+
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([] { MakeSingleArgument(1.0f); }), error::kOutOfMemory);
+}
+
+}  // namespace
