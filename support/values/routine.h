@@ -27,10 +27,16 @@ struct Statement {
   using Body = Flow (*)(State&);
 
   template <class Lambda>
+    requires std::is_empty_v<Lambda>
   Statement(std::uint16_t source_line, Lambda) : line(source_line), body(&Invoke<Lambda>) {}
   template <class Lambda>
+    requires std::is_empty_v<Lambda>
   Statement(std::string_view statement_label, std::uint16_t source_line, Lambda)
       : line(source_line), label(statement_label), body(&Invoke<Lambda>) {}
+  // A body shared by several statements or routines, written as a function.
+  Statement(std::uint16_t source_line, Body shared) : line(source_line), body(shared) {}
+  Statement(std::string_view statement_label, std::uint16_t source_line, Body shared)
+      : line(source_line), label(statement_label), body(shared) {}
 
   std::uint16_t line;
   std::string_view label;
@@ -40,7 +46,6 @@ struct Statement {
   // Bodies are lambdas without captures: all they touch comes through the state.
   template <class Lambda>
   static Flow Invoke(State& state) {
-    static_assert(std::is_empty_v<Lambda>, "a statement body works on its state and captures nothing");
     if constexpr (std::is_void_v<std::invoke_result_t<Lambda, State&>>) {
       Lambda{}(state);
       return kNext;

@@ -1,1 +1,100 @@
-#include <gtest/gtest.h>
+// Arrays of strings: bounds, automatic dimensioning and release with their routine.
+#include "arrays.h"
+#include "procedures.h"
+#include "runtime_fixture.h"
+
+namespace {
+
+using Arrays = RuntimeTest;
+
+struct StringArray {
+  ArrayDescriptor descriptor;
+  ArrayShape shape{};
+
+  DimensionRequest Request(std::int32_t value) {
+    return {ElementKind::String, 1, sizeof(StringDescriptor), &descriptor, &shape, {value}};
+  }
+  StringDescriptor& operator[](std::int32_t index) {
+    return *static_cast<StringDescriptor*>(ArrayElement(Request(index)));
+  }
+};
+
+TEST_F(Arrays, BoundsAreCheckedAgainstTheUpperBound) {
+  StringArray names;
+  DimensionArray(names.Request(50));
+  EXPECT_EQ(names[0].length, 0u);
+  EXPECT_EQ(names[50].kind, StringKind::Variable);
+  AssignConstant(names[50], "last");
+  EXPECT_EQ(TextOf(names[50]), "last");
+  EXPECT_EQ(ErrorOf([&] { names[51]; }), error::kIndexOutOfRange);
+  EXPECT_EQ(ErrorOf([&] { names[-1]; }), error::kIndexOutOfRange);
+  EXPECT_EQ(ErrorOf([&] { DimensionArray(names.Request(10)); }), error::kDimensionedTwice);
+  EXPECT_EQ(TextOf(names[50]), "last");
+}
+
+TEST_F(Arrays, AnUndimensionedArrayGetsElevenElements) {
+  StringArray lines;
+  EXPECT_EQ(lines[10].length, 0u);
+  EXPECT_EQ(ErrorOf([&] { lines[11]; }), error::kIndexOutOfRange);
+}
+
+TEST_F(Arrays, BadRequestsAreRefused) {
+  StringArray huge;
+  EXPECT_EQ(ErrorOf([&] { DimensionArray(huge.Request(2147483647)); }), error::kBadArgument);
+  EXPECT_EQ(ErrorOf([&] { DimensionArray(huge.Request(-1)); }), error::kBadArgument);
+  EXPECT_EQ(ErrorOf([&] { DimensionArray(huge.Request(400000000)); }), error::kIndexOutOfRange);  // 4 GiB or more
+  memory::RefuseAbove(1000);
+  EXPECT_EQ(ErrorOf([&] { DimensionArray(huge.Request(100)); }), error::kOutOfMemory);
+  memory::StopRefusing();
+  DimensionArray(huge.Request(3));
+  DimensionRequest two_dimensional = huge.Request(1);
+  two_dimensional.dimension_count = 2;
+  EXPECT_EQ(ErrorOf([&] { ArrayElement(two_dimensional); }), error::kBadArgument);
+}
+
+TEST_F(Arrays, TheFirstIndexVariesFastest) {
+  ArrayDescriptor descriptor;
+  ArrayShape shape{};
+  DimensionRequest request{ElementKind::Integer32, 2, sizeof(std::int32_t), &descriptor, &shape, {2, 3}};
+  DimensionArray(request);
+  request.values = {1, 2};
+  auto* element = static_cast<std::int32_t*>(ArrayElement(request));
+  EXPECT_EQ(element - static_cast<std::int32_t*>(descriptor.data), 2 * 3 + 1);
+  EXPECT_EQ(*element, 0);
+}
+
+TEST_F(Arrays, DimensioningInsideTheErrorHandlerIs76) {
+  StringArray late;
+  Errors().in_handler = true;
+  EXPECT_EQ(ErrorOf([&] { late[0]; }), error::kDimensionInHandler);
+}
+
+struct LocalArrayState {
+  StringArray* array;
+  StringDescriptor* locals;
+};
+
+const Routine<LocalArrayState> kFillsALocalArray(kQelvorinModule, {
+    {10, [](LocalArrayState& s) {
+       DimensionArray(s.array->Request(5));
+       AssignConstant((*s.array)[5], "goes with the routine");
+     }},
+});
+
+TEST_F(Arrays, ArraysOfANamedRoutineAreFreedWhenItIsLeft) {
+  StringArray kept;
+  DimensionArray(kept.Request(2));
+  AssignConstant(kept[2], "stays");
+  StringArray local;
+  LocalArrayState state{&local, nullptr};
+  const std::size_t blocks = memory::LiveBlocks();
+  CallProcedure(kFillsALocalArray, state);
+  EXPECT_EQ(local.descriptor.data, nullptr);
+  EXPECT_EQ(memory::LiveBlocks(), blocks);
+  EXPECT_EQ(TextOf(kept[2]), "stays");
+  string_space::Compact();
+  EXPECT_EQ(TextOf(kept[2]), "stays");
+  EXPECT_TRUE(OwnsItsBytes(kept[2]));
+}
+
+}  // namespace

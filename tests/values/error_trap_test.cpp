@@ -1,1 +1,314 @@
-#include <gtest/gtest.h>
+// Statements, local and named routines, and the error trap, run through the statement executor.
+#include <vector>
+
+#include "argument_area.h"
+#include "procedures.h"
+#include "routine.h"
+#include "runtime_fixture.h"
+
+namespace {
+
+struct Report {
+  const ModuleBlock* module = nullptr;
+  RuntimeErrorNumber number = 0;
+  std::uint16_t line = 0;
+};
+
+struct Program {
+  std::vector<int> trail;
+  RuntimeErrorNumber seen = 0;
+  std::uint16_t seen_line = 0;
+  int attempts = 0;
+  std::size_t depth_seen = 0;
+  const std::uint8_t* local_bytes = nullptr;
+  StringDescriptor text{};
+};
+
+class Statements : public RuntimeTest {
+ protected:
+  void SetUp() override {
+    SetErrorReportHook([this](const ModuleBlock* module, RuntimeErrorNumber number, std::uint16_t line) {
+      report = {module, number, line};
+    });
+  }
+
+  int Run(const Routine<Program>& routine) { return RunMain(routine, program); }
+
+  Program program;
+  Report report;
+};
+
+Flow RecordAndResumeNext(Program& p) {
+  p.seen = ErrorNumber();
+  p.seen_line = Errors().line;
+  return ResumeNext();
+}
+
+TEST_F(Statements, ATrappedErrorResumesAfterTheFailingStatementWithAnEmptyStack) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("handler"); }},
+      {20, [](Program& p) {
+         p.trail.push_back(20);
+         Push("a");
+         Push("b");
+         RaiseError(error::kBadArgument);
+       }},
+      {30, [](Program& p) {
+         p.trail.push_back(30);
+         p.depth_seen = string_stack::Depth();
+       }},
+      {40, [](Program&) { return kExit; }},
+      {"handler", 100, RecordAndResumeNext},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{20, 30}));
+  EXPECT_EQ(program.seen, error::kBadArgument);
+  EXPECT_EQ(program.seen_line, 20);
+  EXPECT_EQ(program.depth_seen, 0u);
+  EXPECT_EQ(ErrorNumber(), 0);
+}
+
+TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("retry"); }},
+      {20, [](Program& p) {
+         if (++p.attempts < 3) RaiseError(error::kOverflow);
+       }},
+      {30, [](Program&) { SetErrorTrap("elsewhere"); }},
+      {40, [](Program&) { RaiseError(error::kBadFileName); }},
+      {50, [](Program& p) { p.trail.push_back(50); }},
+      {"done", 60, [](Program& p) {
+         p.trail.push_back(60);
+         return kExit;
+       }},
+      {"retry", 100, [](Program&) { return ResumeRetry(); }},
+      {"elsewhere", 110, [](Program&) { return ResumeAt("done"); }},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.attempts, 3);
+  EXPECT_EQ(program.trail, (std::vector<int>{60}));
+}
+
+TEST_F(Statements, AnErrorInsideTheHandlerAtMainLevelIsReported) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("handler"); }},
+      {20, [](Program&) { RaiseError(error::kBadArgument); }},
+      {30, [](Program&) { return kExit; }},
+      {"handler", 100, [](Program&) { RaiseError(error::kOverflow); }},
+  });
+  EXPECT_EQ(Run(main), 1);
+  EXPECT_EQ(report.module, &kQelvorinModule);
+  EXPECT_EQ(report.number, error::kOverflow);
+  EXPECT_EQ(report.line, 100);
+}
+
+TEST_F(Statements, ResumeWithoutAnErrorIs20) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { return ResumeNext(); }},
+  });
+  EXPECT_EQ(Run(main), 1);
+  EXPECT_EQ(report.number, error::kResumeWithoutError);
+  EXPECT_EQ(report.line, 10);
+}
+
+TEST_F(Statements, LocalRoutinesNestUpTo128Calls) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { return CallRoutine("deeper"); }},
+      {20, [](Program&) { return kExit; }},
+      {"deeper", 200, [](Program& p) {
+         p.depth_seen = RoutineCallDepth();
+         return CallRoutine("deeper");
+       }},
+  });
+  EXPECT_EQ(Run(main), 1);
+  EXPECT_EQ(report.number, error::kTooManyNestedCalls);
+  EXPECT_EQ(program.depth_seen, kRoutineCallLimit);
+
+  ReleaseRuntime();
+  const Routine<Program> stray_return(kQelvorinModule, {
+      {10, [](Program&) { return ReturnFromRoutine(); }},
+  });
+  EXPECT_EQ(Run(stray_return), 1);
+  EXPECT_EQ(report.number, error::kReturnWithoutCall);
+}
+
+TEST_F(Statements, ALocalRoutineReturnsAfterItsCall) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program& p) {
+         p.trail.push_back(10);
+         return CallRoutine("sub");
+       }},
+      {20, [](Program& p) {
+         p.trail.push_back(20);
+         return kExit;
+       }},
+      {"sub", 30, [](Program& p) { p.trail.push_back(30); }},
+      {31, [](Program&) { return ReturnFromRoutine(); }},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{10, 30, 20}));
+  EXPECT_EQ(RoutineCallDepth(), 0u);
+}
+
+TEST_F(Statements, TheHostIsPolledAtTheFirstStatementAndEveryEleventh) {
+  std::vector<std::uint16_t> polled_at;
+  SetPollHook([&] { polled_at.push_back(Context().line); });
+  std::vector<Statement<Program>> statements;
+  for (std::uint16_t line = 1; line <= 30; ++line) statements.emplace_back(line, [](Program&) {});
+  EXPECT_EQ(Run(Routine<Program>(kQelvorinModule, statements)), 0);
+  // The poll runs inside the statement start, before the statement's own line is set.
+  EXPECT_EQ(polled_at, (std::vector<std::uint16_t>{0, 11, 22}));
+}
+
+TEST_F(Statements, ThePollCanEndTheRun) {
+  SetPollHook([] { throw RunEnded{7}; });
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program& p) { p.trail.push_back(10); }},
+  });
+  EXPECT_EQ(Run(main), 7);
+  EXPECT_TRUE(program.trail.empty());
+}
+
+TEST_F(Statements, ArgumentRecordsOfTheCatchingFrameAreReleased) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("handler"); }},
+      {20, [](Program&) {
+         Push("argument");
+         MakeStringArgument();
+         RaiseError(error::kBadArgument);
+       }},
+      {30, [](Program& p) { p.depth_seen = ArgumentRecordCount(); }},
+      {40, [](Program&) { return kExit; }},
+      {"handler", 100, RecordAndResumeNext},
+  });
+  program.depth_seen = 99;
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.depth_seen, 0u);
+}
+
+// A named routine in the manner of the converter's: its parameters by reference and zeroed locals.
+struct DayLocals {
+  StringDescriptor scratch;
+  StringDescriptor result;
+  float number;
+};
+
+struct DayState {
+  Program* program;
+  DayLocals* locals;
+};
+
+const Routine<DayState> kFailingDay(kQelvorinModule, {
+    {500, [](DayState& s) {
+       s.program->trail.push_back(s.locals->scratch.kind == StringKind::Unassigned && s.locals->number == 0 ? 1 : 0);
+       AssignConstant(s.locals->scratch, "local bytes");
+       s.program->local_bytes = s.locals->scratch.data;
+     }},
+    {510, [](DayState&) { RaiseError(error::kBadArgument); }},
+    {520, [](DayState& s) { s.program->trail.push_back(520); }},
+});
+
+void FailingDay(Program& p) {
+  DayState state{&p, nullptr};
+  CallProcedure(kFailingDay, state);
+}
+
+TEST_F(Statements, AnErrorInANamedRoutineLeavesItAndIsCaughtByTheCaller) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("handler"); }},
+      {20, [](Program& p) { FailingDay(p); }},
+      {30, [](Program& p) {
+         p.trail.push_back(30);
+         return kExit;
+       }},
+      {"handler", 100, RecordAndResumeNext},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{1, 30}));
+  EXPECT_EQ(program.seen, error::kBadArgument);
+  EXPECT_EQ(program.seen_line, 20);  // the line of the call
+  EXPECT_EQ(string_space::OwnerOf(program.local_bytes), nullptr);
+  EXPECT_EQ(Context().frame, 0u);
+  EXPECT_EQ(FrameStackUsed(), 0u);
+}
+
+TEST_F(Statements, AnUncaughtErrorInANamedRoutineReportsItsOwnLine) {
+  const Routine<Program> main(kQelvorinModule, {
+      {20, [](Program& p) { FailingDay(p); }},
+  });
+  EXPECT_EQ(Run(main), 1);
+  EXPECT_EQ(report.number, error::kBadArgument);
+  EXPECT_EQ(report.line, 510);
+}
+
+const Routine<DayState> kTrappingDay(kQelvorinModule, {
+    {600, [](DayState&) { SetErrorTrap("own handler"); }},
+    {610, [](DayState&) { RaiseError(error::kOverflow); }},
+    {620, [](DayState&) { return kExit; }},
+    {"own handler", 630, [](DayState& s) { s.program->trail.push_back(630); }},
+    // Falls off the end while its own handler runs.
+});
+
+TEST_F(Statements, ANamedRoutineEndingInsideItsHandlerIs19AndTrapsBelongToTheirFrame) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("handler"); }},
+      {20, [](Program& p) {
+         DayState state{&p, nullptr};
+         CallProcedure(kTrappingDay, state);
+       }},
+      {30, [](Program& p) {
+         p.trail.push_back(30);
+         p.depth_seen = Context().trap_label == "handler";
+         return kExit;
+       }},
+      {"handler", 100, RecordAndResumeNext},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{630, 30}));
+  EXPECT_EQ(program.seen, error::kRoutineEndsInHandler);
+  EXPECT_EQ(program.depth_seen, 1u);
+}
+
+const Routine<DayState> kDayName(kQelvorinModule, {
+    {700, [](DayState& s) { AssignConstant(s.locals->scratch, "discarded"); }},
+    {710, [](DayState& s) { AssignConstant(s.locals->result, "Friday"); }},
+});
+
+TEST_F(Statements, AStringResultSurvivesTheRoutineItsLocalsDoNot) {
+  DayState state{&program, nullptr};
+  CallProcedure(kDayName, state);
+  const StringDescriptor result = PopString();
+  EXPECT_EQ(result.kind, StringKind::Temporary);
+  EXPECT_EQ(TextOf(result), "Friday");
+  ReleaseString(result);
+  EXPECT_EQ(string_space::Compact(), string_space::kUnit);  // nothing else is live
+}
+
+struct DeepState {
+  int* depth;
+  DayLocals* locals;
+};
+
+const Routine<DeepState> kRecursing(kQelvorinModule, {
+    {800, [](DeepState& s) {
+       ++*s.depth;
+       DeepState inner{s.depth, nullptr};
+       CallProcedure(kRecursing, inner);
+     }},
+});
+
+TEST_F(Statements, NamedRoutinesNestUntilTheFrameBudgetRunsOut) {
+  SetFrameStackBudget(16 * 1024);
+  int depth = 0;
+  const RuntimeErrorNumber raised = ErrorOf([&] {
+    DeepState state{&depth, nullptr};
+    CallProcedure(kRecursing, state);
+  });
+  SetFrameStackBudget(kDefaultFrameStackBudget);
+  EXPECT_EQ(raised, error::kOutOfStackSpace);
+  EXPECT_GT(depth, 10);
+  EXPECT_EQ(FrameStackUsed(), 0u);
+  EXPECT_EQ(Context().frame, 0u);
+}
+
+}  // namespace

@@ -1,1 +1,142 @@
-#include <gtest/gtest.h>
+// Number texts both ways, rounding and the floating-point checks.
+#include <cfenv>
+#include <limits>
+#include <string>
+
+#include "numbers.h"
+#include "runtime_fixture.h"
+
+namespace {
+
+using Numbers = RuntimeTest;
+
+std::string Text(float value) {
+  TextFromNumber(value);
+  return PopText();
+}
+
+std::string TextDouble(double value) {
+  TextFromNumber(value);
+  return PopText();
+}
+
+Number Read(std::string_view text) {
+  Push(text);
+  return NumberFromText();
+}
+
+TEST_F(Numbers, TextFormOfSingles) {
+  EXPECT_EQ(Text(0), " 0");
+  EXPECT_EQ(Text(5), " 5");
+  EXPECT_EQ(Text(1997), " 1997");
+  EXPECT_EQ(Text(1200), " 1200");
+  EXPECT_EQ(Text(2.5f), " 2.5");
+  EXPECT_EQ(Text(-3), "-3");
+  EXPECT_EQ(Text(0.5f), " .5");
+  EXPECT_EQ(Text(-0.5f), "-.5");
+  EXPECT_EQ(Text(0.001f), " .001");
+  EXPECT_EQ(Text(100000), " 100000");
+  EXPECT_EQ(Text(1000000), " 1E+06");
+  EXPECT_EQ(Text(1234567), " 1.23457E+06");
+  EXPECT_EQ(Text(123456.7f), " 123457");
+  EXPECT_EQ(Text(0.0000001f), " 1E-07");
+  EXPECT_EQ(Text(999999.5f), " 1E+06");  // a carry through all nines
+  EXPECT_EQ(Text(1234565), " 1.23457E+06");  // a 5 in the seventh digit rounds up
+  EXPECT_EQ(Text(3e38f), " 3E+38");
+  EXPECT_EQ(Text(-0.0f), " 0");
+}
+
+TEST_F(Numbers, TextFormOfDoubles) {
+  EXPECT_EQ(TextDouble(1e20), " 1D+020");
+  EXPECT_EQ(TextDouble(123456789012345.0), " 123456789012345");
+  EXPECT_EQ(TextDouble(0.1), " .1");
+  EXPECT_EQ(TextDouble(-1.5e-300), "-1.5D-300");
+}
+
+TEST_F(Numbers, ReadingNumbers) {
+  const auto value = [](std::string_view text) { return Read(text).value; };
+  EXPECT_EQ(value("+09"), 9);
+  EXPECT_EQ(value("-05"), -5);
+  EXPECT_EQ(value("08"), 8);
+  EXPECT_EQ(value("9:05"), 9);
+  EXPECT_EQ(value("12abc"), 12);
+  EXPECT_EQ(value("1 2"), 1);
+  EXPECT_EQ(value("   42"), 42);
+  EXPECT_EQ(value("Aug"), 0);
+  EXPECT_EQ(value(""), 0);
+  EXPECT_EQ(value("   "), 0);
+  EXPECT_EQ(value("-x"), 0);
+  EXPECT_EQ(value(".x"), 0);
+  EXPECT_EQ(value("&H1F"), 31);
+  EXPECT_EQ(value("&h1f"), 31);
+  EXPECT_EQ(value("&O17"), 15);
+  EXPECT_EQ(value("&O19"), 1);
+  EXPECT_EQ(value("&H"), 0);
+  EXPECT_EQ(value(".5"), 0.5);
+  EXPECT_EQ(value("-.25"), -0.25);
+  EXPECT_EQ(value("1.5E3"), 1500);
+  EXPECT_EQ(value("25d-1"), 2.5);
+}
+
+TEST_F(Numbers, ResultTypes) {
+  EXPECT_EQ(Read("2.5").type, NumberType::Single);
+  EXPECT_EQ(Read("2.5").value, 2.5);
+  EXPECT_EQ(Read("3.14159265").type, NumberType::Double);
+  EXPECT_EQ(Read("3.14159265").value, 3.14159265);
+  EXPECT_EQ(Read("1.234567").type, NumberType::Single);
+  EXPECT_EQ(Read("40000").type, NumberType::Integer32);
+  EXPECT_EQ(Read("32767").type, NumberType::Integer16);
+  EXPECT_EQ(Read("-32768").type, NumberType::Integer16);
+  EXPECT_EQ(Read("123456.5").type, NumberType::Single);
+  EXPECT_EQ(Read("1234567.5").type, NumberType::Double);
+  EXPECT_EQ(Read("2E1").type, NumberType::Single);
+  EXPECT_EQ(Read("2D1").type, NumberType::Double);
+  EXPECT_EQ(Read("7%").type, NumberType::Integer16);
+  EXPECT_EQ(Read("7&").type, NumberType::Integer32);
+  EXPECT_EQ(Read("7.5&").type, NumberType::Double);
+  EXPECT_EQ(Read("7!").type, NumberType::Single);
+  EXPECT_EQ(Read("7#").type, NumberType::Double);
+}
+
+TEST_F(Numbers, OverflowsAre6) {
+  EXPECT_EQ(ErrorOf([] { Read("1E999"); }), error::kOverflow);
+  EXPECT_EQ(ErrorOf([] { Read("1E-512"); }), error::kOverflow);
+  EXPECT_EQ(ErrorOf([] { Read("1E39"); }), error::kOverflow);
+  EXPECT_EQ(ErrorOf([] { Read("1D309"); }), error::kOverflow);
+  EXPECT_EQ(ErrorOf([] { Read("40000%"); }), error::kOverflow);
+  EXPECT_EQ(Read("1D-400").value, 0);
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+TEST_F(Numbers, RoundingToIntegers) {
+  EXPECT_EQ(RoundToInteger(2.5), 3);
+  EXPECT_EQ(RoundToInteger(-2.5), -3);
+  EXPECT_EQ(RoundToInteger(2.4), 2);
+  EXPECT_EQ(RoundToInteger(0.5), 1);
+  EXPECT_EQ(RoundToInteger(-0.5), -1);
+  EXPECT_EQ(RoundToInteger(2147483647.0), 2147483647);
+  EXPECT_EQ(ErrorOf([] { RoundToInteger(2147483648.0); }), error::kOverflow);
+  EXPECT_EQ(ErrorOf([] { RoundToInteger(std::numeric_limits<double>::quiet_NaN()); }), error::kOverflow);
+}
+
+TEST_F(Numbers, FloatingPointFailuresBecomeErrors) {
+  EXPECT_EQ(StoreSingle(1.5), 1.5f);
+  EXPECT_EQ(ErrorOf([] { StoreSingle(1e39); }), error::kOverflow);
+  volatile double zero = 0;
+  volatile double huge = 1e308;
+  const auto after = [](auto operation) {
+    std::feclearexcept(FE_ALL_EXCEPT);
+    return ErrorOf([&] {
+      operation();
+      CheckFloatingPoint();
+    });
+  };
+  EXPECT_EQ(after([&] { volatile double result = 1.0 / zero; (void)result; }), error::kDivisionByZero);
+  EXPECT_EQ(after([&] { volatile double result = zero / zero; (void)result; }), error::kBadArgument);
+  EXPECT_EQ(after([&] { volatile double result = huge * 10; (void)result; }), error::kOverflow);
+  EXPECT_EQ(after([&] { volatile double result = 1e-308 / huge; (void)result; }), 0);  // underflow is ignored
+  EXPECT_EQ(ErrorOf([] { CheckDivisor(0); }), error::kDivisionByZero);
+  EXPECT_EQ(ErrorOf([] { CheckDivisor(3); }), 0);
+}
+
+}  // namespace

@@ -1,1 +1,144 @@
-#include <gtest/gtest.h>
+// The text functions, with double-byte characters at the edges.
+#include <array>
+#include <string>
+
+#include "runtime_fixture.h"
+#include "string_functions.h"
+
+namespace {
+
+using StringFunctions = RuntimeTest;
+
+// Full-width space, ＡＢ, あ, 漢 and ガ in cp932.
+constexpr std::string_view kWideSpace = "\x81\x40";
+constexpr std::string_view kWideA = "\x82\x60";
+constexpr std::string_view kHiraganaA = "\x82\xA0";
+constexpr std::string_view kKanji = "\x8A\xBF";
+
+template <class Operation>
+std::string Apply(std::string_view text, Operation operation) {
+  Push(text);
+  operation();
+  return PopText();
+}
+
+TEST_F(StringFunctions, BytePartsMaySplitAPairCharacterPartsNever) {
+  const std::string text = std::string("ab") + std::string(kKanji) + "c";
+  EXPECT_EQ(Apply(text, [] { LeftBytes(3); }), "ab\x8A");
+  EXPECT_EQ(Apply(text, [] { LeftChars(3); }), "ab" + std::string(kKanji));
+  EXPECT_EQ(Apply(text, [] { LeftBytes(99); }), text);
+  EXPECT_EQ(Apply(text, [] { RightBytes(2); }), "\xBF" "c");
+  EXPECT_EQ(Apply(text, [] { MidBytes(3, 1); }), "\x8A");
+  EXPECT_EQ(Apply(text, [] { MidChars(3, 1); }), std::string(kKanji));
+  EXPECT_EQ(Apply(text, [] { MidChars(3, 99); }), std::string(kKanji) + "c");
+  EXPECT_EQ(Apply(text, [] { MidChars(5, 1); }), "");
+  EXPECT_EQ(Apply("abc", [] { MidBytes(4, 1000); }), "");
+  EXPECT_EQ(Apply("abc", [] { LeftChars(0); }), "");
+  EXPECT_EQ(Apply("ab\x81", [] { MidChars(3, 1); }), "\x81");  // a final lone lead byte
+}
+
+TEST_F(StringFunctions, OperandsOutOfRangeAre5AndLeaveNothingBehind) {
+  const auto rejected = [](auto operation) {
+    return ErrorOf([&] {
+      Push("abc");
+      operation();
+    });
+  };
+  EXPECT_EQ(rejected([] { MidBytes(0, 1); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { MidBytes(1, -1); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { LeftBytes(-1); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { RightBytes(-1); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { LeftChars(-1); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { MidChars(0, 1); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { CountChars(3); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { IsDoubleByteAt(4); }), error::kBadArgument);
+  EXPECT_EQ(rejected([] { IsDoubleByteAt(0); }), error::kBadArgument);
+  const std::array<std::int32_t, 2> codes{65, 256};
+  EXPECT_EQ(ErrorOf([&] { CharsFromCodes(codes); }), error::kBadArgument);
+  EXPECT_EQ(string_stack::Depth(), 0);
+  EXPECT_EQ(string_space::Compact(), string_space::kUnit);  // no temporary survived
+}
+
+std::int32_t Find(std::int32_t start, std::string_view s, std::string_view t, bool characters) {
+  Push(t);
+  Push(s);
+  return characters ? FindChars(start) : FindBytes(start);
+}
+
+TEST_F(StringFunctions, SearchesByByteAndByCharacter) {
+  EXPECT_EQ(Find(1, "abc", "", false), 1);
+  EXPECT_EQ(Find(1, "", "", false), 0);
+  EXPECT_EQ(Find(5, "abc", "a", false), 0);
+  EXPECT_EQ(Find(2, "abcabc", "bc", false), 2);
+  EXPECT_EQ(Find(3, "abcabc", "bc", false), 5);
+  EXPECT_EQ(Find(1, "abc", "abcd", false), 0);
+  // The byte 0x40 is the second byte of the full-width space: a byte search finds it, a character search does not.
+  const std::string wide = "x" + std::string(kWideSpace);
+  EXPECT_EQ(Find(1, wide, "@", false), 3);
+  EXPECT_EQ(Find(1, wide, "@", true), 0);
+  const std::string mixed = std::string(kKanji) + "a" + std::string(kKanji) + "b";
+  EXPECT_EQ(Find(1, mixed, "b", true), 4);
+  EXPECT_EQ(Find(2, mixed, std::string(kKanji), true), 3);
+  EXPECT_EQ(Find(1, mixed, "", true), 1);
+  EXPECT_EQ(Find(5, mixed, "", true), 0);
+  EXPECT_EQ(ErrorOf([] { Find(0, "a", "a", false); }), error::kBadArgument);
+  EXPECT_EQ(ErrorOf([] { Find(0, "a", "a", true); }), error::kBadArgument);
+}
+
+std::int32_t Count(std::string_view text, std::int32_t kind) {
+  Push(text);
+  return CountChars(kind);
+}
+
+TEST_F(StringFunctions, CountsAndDoubleByteTest) {
+  const std::string text = "a" + std::string(kKanji) + "b\x81";  // ends in a lone lead byte
+  EXPECT_EQ(Count(text, 0), 4);
+  EXPECT_EQ(Count(text, 1), 3);
+  EXPECT_EQ(Count(text, 2), 1);
+  EXPECT_EQ(Count("", 2), 0);
+  Push(text);
+  EXPECT_EQ(IsDoubleByteAt(2), 1);
+  Push(text);
+  EXPECT_EQ(IsDoubleByteAt(3), 0);
+  Push(text);
+  EXPECT_EQ(IsDoubleByteAt(4), 1);
+}
+
+TEST_F(StringFunctions, TrimmingHalfAndFullWidthSpaces) {
+  const std::string wide(kWideSpace);
+  EXPECT_EQ(Apply(" " + wide + " x y ", [] { TrimLeft(); }), "x y ");
+  EXPECT_EQ(Apply(" " + wide + "x" + wide + "y" + wide + " ", [] { TrimBoth(); }), "x" + wide + "y");
+  EXPECT_EQ(Apply("\x81\x41 x", [] { TrimLeft(); }), "\x81\x41 x");
+  // ＠ ends in 0x40 but is not a full-width space, even when it precedes 0x81 0x40.
+  const std::string at_sign = "\x81\x97";
+  EXPECT_EQ(Apply("a\x82\x40", [] { TrimBoth(); }), "a\x82\x40");
+  EXPECT_EQ(Apply("a" + at_sign + wide, [] { TrimBoth(); }), "a" + at_sign);
+  EXPECT_EQ(Apply("   ", [] { TrimBoth(); }), "");
+  EXPECT_EQ(Apply("", [] { TrimLeft(); }), "");
+}
+
+TEST_F(StringFunctions, CaseChangesOnlySingleByteLetters) {
+  const std::string text = "aZ" + std::string(kWideA) + "\xB1" + "\x83\x61";  // ＡＢ, half-width kana, a pair ending 'a'
+  EXPECT_EQ(Apply(text, [] { UpperCase(); }), "AZ" + std::string(kWideA) + "\xB1" + "\x83\x61");
+  EXPECT_EQ(Apply(text, [] { LowerCase(); }), "az" + std::string(kWideA) + "\xB1" + "\x83\x61");
+  EXPECT_EQ(Apply("x\x81", [] { UpperCase(); }), "X\x81");
+}
+
+TEST_F(StringFunctions, HalfWidthConversion) {
+  EXPECT_EQ(Apply("\x82\x60\x82\x61\x82\x62\x82\x50\x82\x51\x82\x52", [] { ToHalfWidth(); }), "ABC123");
+  EXPECT_EQ(Apply("\x83\x4B", [] { ToHalfWidth(); }), "\xB6\xDE");  // ガ
+  EXPECT_EQ(Apply("\x83\x70", [] { ToHalfWidth(); }), "\xCA\xDF");  // パ
+  EXPECT_EQ(Apply("\x81\x68\x81\x66\x81\x8F\x81\x50\x81\x40", [] { ToHalfWidth(); }), "\"'\\~ ");  // ”’￥￣ and space
+  EXPECT_EQ(Apply("\x83\x5C\x81\x5B", [] { ToHalfWidth(); }), "\xBF\xB0");  // ソー
+  const std::string unchanged = std::string(kHiraganaA) + std::string(kKanji) + "\x83\x94";  // あ漢ヴ
+  EXPECT_EQ(Apply(unchanged, [] { ToHalfWidth(); }), unchanged);
+  EXPECT_EQ(Apply("a\x82", [] { ToHalfWidth(); }), "a\x82");
+}
+
+TEST_F(StringFunctions, TextFromCodes) {
+  const std::array<std::int32_t, 3> codes{27, 0, 255};
+  CharsFromCodes(codes);
+  EXPECT_EQ(PopText(), std::string("\x1B\x00\xFF", 3));
+}
+
+}  // namespace
