@@ -5,8 +5,6 @@
 
 namespace {
 
-using Arrays = RuntimeTest;
-
 struct StringArray {
   ArrayDescriptor descriptor;
   ArrayShape shape{};
@@ -19,8 +17,20 @@ struct StringArray {
   }
 };
 
-TEST_F(Arrays, BoundsAreCheckedAgainstTheUpperBound) {
+// The arrays live as long as the run, as the converter's program-wide arrays do.
+class Arrays : public RuntimeTest {
+ protected:
   StringArray names;
+  StringArray lines;
+  StringArray huge;
+  StringArray late;
+  StringArray kept;
+  StringArray local;
+  ArrayDescriptor descriptor;
+  ArrayShape shape{};
+};
+
+TEST_F(Arrays, BoundsAreCheckedAgainstTheUpperBound) {
   DimensionArray(names.Request(50));
   EXPECT_EQ(names[0].length, 0u);
   EXPECT_EQ(names[50].kind, StringKind::Variable);
@@ -33,13 +43,11 @@ TEST_F(Arrays, BoundsAreCheckedAgainstTheUpperBound) {
 }
 
 TEST_F(Arrays, AnUndimensionedArrayGetsElevenElements) {
-  StringArray lines;
   EXPECT_EQ(lines[10].length, 0u);
   EXPECT_EQ(ErrorOf([&] { lines[11]; }), error::kIndexOutOfRange);
 }
 
 TEST_F(Arrays, BadRequestsAreRefused) {
-  StringArray huge;
   EXPECT_EQ(ErrorOf([&] { DimensionArray(huge.Request(2147483647)); }), error::kBadArgument);
   EXPECT_EQ(ErrorOf([&] { DimensionArray(huge.Request(-1)); }), error::kBadArgument);
   EXPECT_EQ(ErrorOf([&] { DimensionArray(huge.Request(400000000)); }), error::kIndexOutOfRange);  // 4 GiB or more
@@ -53,8 +61,6 @@ TEST_F(Arrays, BadRequestsAreRefused) {
 }
 
 TEST_F(Arrays, TheFirstIndexVariesFastest) {
-  ArrayDescriptor descriptor;
-  ArrayShape shape{};
   DimensionRequest request{ElementKind::Integer32, 2, sizeof(std::int32_t), &descriptor, &shape, {2, 3}};
   DimensionArray(request);
   request.values = {1, 2};
@@ -64,7 +70,6 @@ TEST_F(Arrays, TheFirstIndexVariesFastest) {
 }
 
 TEST_F(Arrays, DimensioningInsideTheErrorHandlerIs76) {
-  StringArray late;
   Errors().in_handler = true;
   EXPECT_EQ(ErrorOf([&] { late[0]; }), error::kDimensionInHandler);
 }
@@ -82,10 +87,8 @@ const Routine<LocalArrayState> kFillsALocalArray(kQelvorinModule, {
 });
 
 TEST_F(Arrays, ArraysOfANamedRoutineAreFreedWhenItIsLeft) {
-  StringArray kept;
   DimensionArray(kept.Request(2));
   AssignConstant(kept[2], "stays");
-  StringArray local;
   LocalArrayState state{&local, nullptr};
   const std::size_t blocks = memory::LiveBlocks();
   CallProcedure(kFillsALocalArray, state);
