@@ -1,0 +1,65 @@
+// The channel table and the objects channels are open on: devices in fixed slots, disk files in 256 slots.
+#pragma once
+
+#include <cstdint>
+
+#include "channels.h"
+#include "files.h"
+
+enum class FileKind : std::uint32_t {
+  Input = 1,
+  Output = 2,
+  Append = 3,
+  Record = 4,  // modes 4-7
+  Bytes8 = 6,
+  Bytes9 = 7,
+  Bytes10 = 8,
+};
+
+struct ControlBlock {
+  std::uint16_t mode;
+  std::uint16_t reserved;
+  std::uint64_t size;
+  std::uint16_t print_width;  // 0: no limit
+  std::uint32_t print_column;
+  std::uint64_t position;  // of the next unread or unwritten byte
+  std::uint8_t* record_buffer;
+  std::uint16_t record_length;
+  std::uint32_t record_number;  // starts at 1
+};
+
+// Bytes read ahead of the position of an input file, kept across line inputs.
+struct ReadAhead {
+  std::uint8_t* bytes;
+  std::uint64_t start;  // file offset of bytes[0]
+  std::uint32_t length;
+};
+
+struct FileRecord {
+  FileKind kind;
+  char path[platform::kMaxPath];
+  platform::FileHandle handle;
+  ControlBlock* control;
+  ReadAhead ahead;
+};
+
+inline constexpr ChannelObject kNoObject = 0;
+// The one device: "NUL" discards what is written and has nothing to read.
+inline constexpr ChannelObject kNullDevice = 9;
+inline constexpr ChannelObject kFirstFileSlot = 15;
+inline constexpr std::int32_t kFileSlots = 256;
+
+// Error 50 outside 1-255.
+void RequireChannelNumber(std::int32_t channel);
+// Error 50 or 57; the object the channel is open on.
+ChannelObject OpenObject(std::int32_t channel);
+ChannelObject ObjectOf(std::int32_t channel);
+void Bind(std::int32_t channel, ChannelObject object);
+void Unbind(std::int32_t channel);
+
+// The disk file in a slot, or null for a device.
+FileRecord* FileAt(ChannelObject object);
+// The first free slot's object (error 66 when none); Register fills it.
+ChannelObject FreeFileSlot();
+void Register(ChannelObject object, FileRecord* record);
+void Unregister(ChannelObject object);

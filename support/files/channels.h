@@ -1,0 +1,48 @@
+// Numbered file channels: opening in the sequential, record and byte modes, line input, end-of-file tests,
+// writing printed bytes, closing with the end-of-file mark, and deleting files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "string_descriptor.h"
+
+inline constexpr std::int32_t kLastChannel = 255;
+inline constexpr std::uint8_t kEndOfFileMark = 0x1A;
+
+// The mode numbers of OpenChannel.
+namespace file_mode {
+inline constexpr std::int32_t kInput = 1;
+inline constexpr std::int32_t kOutput = 2;
+inline constexpr std::int32_t kAppend = 3;
+}  // namespace file_mode
+
+// The share codes: 0 takes the mode's default.
+namespace share_code {
+inline constexpr std::int32_t kDenyWrite = 1;
+inline constexpr std::int32_t kDenyRead = 2;
+inline constexpr std::int32_t kDenyNone = 3;
+inline constexpr std::int32_t kExclusive = 4;
+}  // namespace share_code
+
+// Pops the file name and opens it on the channel.
+void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode);
+
+// Printed output: the object a channel is open on, and the finished bytes of each printed item.
+using ChannelObject = std::int32_t;
+ChannelObject SelectOutputChannel(std::int32_t channel);
+void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t length);
+// Bytes written since the last line end.
+std::uint32_t PrintColumn(ChannelObject object);
+
+void SelectInputChannel(std::int32_t channel);
+// Reads the next line of the selected channel into the variable, without its line end.
+void LineInput(StringDescriptor& destination);
+// -1 (true) at the end of the file, else 0.
+std::int32_t EndOfFile(std::int32_t channel);
+
+// Closes the listed channels; an empty list closes every channel.
+void CloseChannels(std::span<const std::int32_t> channels);
+// Pops a file name and deletes the file, which must not be open on any channel.
+void DeleteFile();

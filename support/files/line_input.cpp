@@ -1,0 +1,106 @@
+// Reading lines and testing for the end of a file. A line ends at CR (with an LF right after it consumed too),
+// at an end-of-file mark that is the file's last byte, or at the end of the file; NUL bytes are dropped and a
+// lone LF is part of the line. Bytes read ahead are kept for the next line.
+#include "channel_table.h"
+#include "error_tables.h"
+#include "error_trap.h"
+#include "memory.h"
+#include "scratch_buffer.h"
+#include "string_values.h"
+
+namespace {
+
+constexpr std::uint32_t kReadAheadSize = 64 * 1024;
+constexpr std::size_t kLineBufferSize = 32768;
+constexpr std::size_t kLongestLine = 2147483647;
+constexpr int kNoByte = -1;
+
+ChannelObject input_object = kNoObject;
+
+void Refill(FileRecord& file, std::uint64_t position) {
+  ReadAhead& ahead = file.ahead;
+  if (ahead.bytes == nullptr) {
+    ahead.bytes = static_cast<std::uint8_t*>(memory::Allocate(kReadAheadSize));
+    if (ahead.bytes == nullptr) RaiseError(error::kOutOfMemory);
+  }
+  const std::uint64_t left = file.control->size - position;
+  const std::size_t wanted = left < kReadAheadSize ? static_cast<std::size_t>(left) : kReadAheadSize;
+  std::size_t read = 0;
+  platform::ErrorCode failure = platform::SeekFile(file.handle, position);
+  if (failure == 0) failure = platform::ReadFile(file.handle, ahead.bytes, wanted, read);
+  if (failure != 0) RaiseError(ReadWriteFailureError(failure));
+  ahead.start = position;
+  ahead.length = static_cast<std::uint32_t>(read);
+  // The file was cut short by someone else: its end is where the bytes stop.
+  if (read == 0) file.control->size = position;
+}
+
+// The byte at a file offset, or kNoByte past the end.
+int ByteAt(FileRecord& file, std::uint64_t position) {
+  if (position >= file.control->size) return kNoByte;
+  const ReadAhead& ahead = file.ahead;
+  if (ahead.bytes == nullptr || position < ahead.start || position >= ahead.start + ahead.length) {
+    Refill(file, position);
+    if (position >= file.control->size) return kNoByte;
+  }
+  return file.ahead.bytes[position - file.ahead.start];
+}
+
+FileRecord& InputFile(ChannelObject object) {
+  FileRecord* file = FileAt(object);
+  if (file == nullptr) RaiseError(error::kInputPastEnd);  // the null device has nothing to read
+  if (file->kind != FileKind::Input) RaiseError(error::kBadFileMode);
+  if (file->control->position >= file->control->size) RaiseError(error::kInputPastEnd);
+  return *file;
+}
+
+// Reads one line into the scratch buffer and returns its length; the position moves past the line end.
+std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
+  std::uint64_t position = file.control->position;
+  std::size_t length = 0;
+  for (int byte = ByteAt(file, position); byte != kNoByte; byte = ByteAt(file, position)) {
+    ++position;
+    if (byte == 0x00) continue;
+    if (byte == 0x0D) {
+      if (ByteAt(file, position) == 0x0A) ++position;
+      break;
+    }
+    if (byte == kEndOfFileMark && position == file.control->size) break;
+    if (length == line.size()) {
+      if (length == kLongestLine) RaiseError(error::kStringTooLong);
+      line.Grow(length > kLongestLine / 2 ? kLongestLine : length * 2);
+    }
+    line.data()[length++] = static_cast<std::uint8_t>(byte);
+  }
+  file.control->position = position;
+  return length;
+}
+
+}  // namespace
+
+void SelectInputChannel(std::int32_t channel) { input_object = OpenObject(channel); }
+
+void LineInput(StringDescriptor& destination) {
+  if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
+  FileRecord& file = InputFile(input_object);
+  ScratchBuffer line(kLineBufferSize);
+  const std::size_t length = ReadLine(file, line);
+  MakeTemporary(static_cast<std::uint32_t>(length), line.data());
+  AssignFromStack(destination);
+}
+
+// One unread byte left counts as the end only when it is the end-of-file mark: a last line of one byte without
+// a line end is still read.
+std::int32_t EndOfFile(std::int32_t channel) {
+  const ChannelObject object = OpenObject(channel);
+  FileRecord* file = FileAt(object);
+  if (file == nullptr) return -1;
+  const ControlBlock& control = *file->control;
+  switch (file->kind) {
+    case FileKind::Input:
+      if (control.position + 1 == control.size) return ByteAt(*file, control.position) == kEndOfFileMark ? -1 : 0;
+      return control.position >= control.size ? -1 : 0;
+    case FileKind::Bytes8: return control.position >= control.size ? -1 : 0;
+    default: RaiseError(error::kBadFileMode);
+  }
+}

@@ -1,0 +1,235 @@
+// File channels on real files in a temporary folder.
+#include <sys/wait.h>
+
+#include <vector>
+
+#include "file_fixture.h"
+#include "files.h"
+
+namespace {
+
+using Channels = FileTest;
+
+// Every line of a file, read the way the converter reads: while not at the end, take a line.
+std::vector<std::string> Lines(const std::string& path) {
+  Open(path, 1, file_mode::kInput);
+  std::vector<std::string> lines;
+  while (EndOfFile(1) == 0) lines.push_back(NextLine(1));
+  Close(1);
+  return lines;
+}
+
+using LineList = std::vector<std::string>;
+
+TEST_F(Channels, LinesEndAtCrLfAtALoneCrOrAtTheEnd) {
+  const std::string path = Path("lines.mbx");
+  const auto lines_of = [&](const std::string& bytes) {
+    Write(path, bytes);
+    return Lines(path);
+  };
+  EXPECT_EQ(lines_of("abc\r\ndef\r\n"), (LineList{"abc", "def"}));
+  EXPECT_EQ(lines_of("abc\ndef"), (LineList{"abc\ndef"}));
+  EXPECT_EQ(lines_of("a\rb"), (LineList{"a", "b"}));
+  EXPECT_EQ(lines_of("a\r\rb\r"), (LineList{"a", "", "b"}));
+  EXPECT_EQ(lines_of(std::string("a\0b\0\r\n", 6)), (LineList{"ab"}));
+  EXPECT_EQ(lines_of("x\r\n\x1A"), (LineList{"x"}));
+  EXPECT_EQ(lines_of("a\x1A" "b\r\n"), (LineList{"a\x1A" "b"}));
+  EXPECT_EQ(lines_of("last line"), (LineList{"last line"}));
+  // A final line of one byte is read too, not taken for the end of the file.
+  EXPECT_EQ(lines_of("x\r\ny"), (LineList{"x", "y"}));
+  EXPECT_EQ(lines_of(""), LineList{});
+}
+
+TEST_F(Channels, ReadingPastTheEndIs54) {
+  const std::string path = Path("short.mbx");
+  Write(path, "only\r\n\x1A");
+  Open(path, 1, file_mode::kInput);
+  EXPECT_EQ(NextLine(1), "only");
+  EXPECT_EQ(EndOfFile(1), -1);
+  EXPECT_EQ(NextLine(1), "");  // the mark itself, consumed
+  EXPECT_EQ(ErrorOf([] { NextLine(1); }), error::kInputPastEnd);
+  StringDescriptor never_assigned{};
+  EXPECT_EQ(ErrorOf([&] { LineInput(never_assigned); }), error::kInputPastEnd);
+  EXPECT_EQ(never_assigned.kind, StringKind::Variable);
+}
+
+TEST_F(Channels, LinesOfAnyLengthAreReadWhole) {
+  const std::string path = Path("long.mbx");
+  const std::string long_line(300000, 'L');
+  Write(path, "short\r\n" + long_line + "\r\nafter\r\n");
+  EXPECT_EQ(Lines(path), (LineList{"short", long_line, "after"}));
+}
+
+TEST_F(Channels, AppendingOverwritesTheMarkAndClosingAddsExactlyOne) {
+  const std::string path = Path("cards.ren");
+  Open(path, 3, file_mode::kOutput);
+  Print(3, "first\r\n");
+  Close(3);
+  EXPECT_EQ(Read(path), "first\r\n\x1A");
+  Open(path, 3, file_mode::kAppend);
+  Print(3, "second\r\n");
+  Close(3);
+  EXPECT_EQ(Read(path), "first\r\nsecond\r\n\x1A");
+  Write(path, "no mark\r\n");
+  Open(path, 3, file_mode::kAppend);
+  Close(3);
+  EXPECT_EQ(Read(path), "no mark\r\n\x1A");
+  const std::string missing = Path("created.ren");
+  Open(missing, 3, file_mode::kAppend);
+  Close(3);
+  EXPECT_EQ(Read(missing), "\x1A");
+}
+
+TEST_F(Channels, OutputRefusesAnExistingFileUntilItIsDeleted) {
+  const std::string path = Path("exists.ren");
+  Write(path, "keep me");
+  EXPECT_EQ(OpenError(path, 3, file_mode::kOutput), error::kFileExists);
+  EXPECT_EQ(Read(path), "keep me");
+  EXPECT_EQ(ErrorOf([] { EndOfFile(3); }), error::kChannelNotOpen);
+  Push(path);
+  DeleteFile();
+  Open(path, 3, file_mode::kOutput);
+  Close(3);
+  EXPECT_EQ(Read(path), "\x1A");
+}
+
+TEST_F(Channels, NamesModesAndChannelNumbersAreChecked) {
+  const std::string path = Path("plain.mbx");
+  Write(path, "x\r\n");
+  EXPECT_EQ(OpenError(Path("paren(3).mbx"), 1, file_mode::kInput), error::kBadFileMode);
+  EXPECT_EQ(OpenError(Path("paren(.mbx"), 1, file_mode::kInput), error::kBadArgument);
+  EXPECT_EQ(OpenError(Path("paren().mbx"), 3, file_mode::kOutput), error::kBadArgument);
+  EXPECT_EQ(OpenError(Path("*.mbx"), 1, file_mode::kInput), error::kBadFileName);
+  EXPECT_EQ(OpenError(Path("a?.mbx"), 1, file_mode::kInput), error::kBadFileName);
+  EXPECT_EQ(OpenError("", 1, file_mode::kInput), error::kBadFileName);
+  EXPECT_EQ(OpenError(std::string(256, 'n'), 1, file_mode::kInput), error::kBadFileName);
+  EXPECT_EQ(OpenError(path + std::string(1, '\0') + "x", 1, file_mode::kInput), error::kBadFileName);
+  EXPECT_EQ(OpenError(path, 0, file_mode::kInput), error::kBadChannelNumber);
+  EXPECT_EQ(OpenError(path, 256, file_mode::kInput), error::kBadChannelNumber);
+  EXPECT_EQ(OpenError(path, 1, 11), error::kBadFileMode);
+  EXPECT_EQ(OpenError(path, 1, file_mode::kInput, share_code::kDenyRead), error::kBadFileMode);
+  EXPECT_EQ(OpenError(path, 1, file_mode::kOutput, share_code::kDenyNone), error::kBadFileMode);
+  EXPECT_EQ(OpenError(path, 1, 0, share_code::kDenyWrite), error::kBadFileMode);
+  EXPECT_EQ(OpenError(Path("missing.mbx"), 1, file_mode::kInput), error::kFileNotFound);
+  EXPECT_EQ(OpenError(Path("no/such/folder.ren"), 3, file_mode::kOutput), error::kBadFileName);
+  EXPECT_EQ(OpenError(folder, 1, file_mode::kInput), error::kFileNotFound);
+  Open(path, 3, file_mode::kInput);
+  EXPECT_EQ(OpenError(path, 3, file_mode::kInput), error::kAlreadyOpen);
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+TEST_F(Channels, RecordAndByteModesOpenWithTheirRules) {
+  const std::string path = Path("records.dat");
+  EXPECT_EQ(OpenError(path + "(4096)", 1, 4), error::kBadArgument);
+  EXPECT_EQ(OpenError(path, 1, 4), error::kFileNotFound);
+  Open(path + "(128)", 1, 6);  // created
+  Open(path, 2, 8);
+  EXPECT_EQ(EndOfFile(2), -1);
+  EXPECT_EQ(ErrorOf([] { EndOfFile(1); }), error::kBadFileMode);
+  EXPECT_EQ(OpenError(path, 3, 9), error::kFileExists);
+  Close(1);
+  Close(2);
+  EXPECT_EQ(Read(path), "");
+}
+
+TEST_F(Channels, SharingIsHonouredBetweenOpens) {
+  const std::string path = Path("shared.ren");
+  Open(path, 3, file_mode::kOutput);  // denies writing
+  EXPECT_EQ(OpenError(path, 4, file_mode::kAppend), error::kAccessDenied);
+  EXPECT_EQ(OpenError(path, 4, file_mode::kInput, share_code::kDenyWrite), error::kAccessDenied);
+  Open(path, 4, file_mode::kInput, share_code::kDenyNone);
+  Close(4);
+
+  // Another copy of the program is held back the same way.
+  const pid_t child = fork();
+  if (child == 0) {
+    const auto opened = platform::OpenFile(path.c_str(), platform::Access::Write, platform::Creation::OpenExisting,
+                                           {true, true});
+    _exit(opened.error == platform::win32_error::kSharingViolation ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+  Close(3);
+  Open(path, 1, file_mode::kInput, share_code::kExclusive);
+  EXPECT_EQ(OpenError(path, 2, file_mode::kInput, share_code::kDenyNone), error::kAccessDenied);
+}
+
+TEST_F(Channels, WritingMovesThePositionAndCountsTheColumn) {
+  const std::string path = Path("out.ren");
+  Open(path, 3, file_mode::kOutput);
+  const ChannelObject output = SelectOutputChannel(3);
+  Print(3, "abc");
+  EXPECT_EQ(PrintColumn(output), 3u);
+  Print(3, "de\r\nf");
+  EXPECT_EQ(PrintColumn(output), 1u);
+  Print(3, "\r\n");
+  EXPECT_EQ(PrintColumn(output), 0u);
+  Write(Path("in.mbx"), "x");
+  Open(Path("in.mbx"), 1, file_mode::kInput);
+  EXPECT_EQ(ErrorOf([] { Print(1, "no"); }), error::kBadFileMode);
+  SelectInputChannel(3);
+  StringDescriptor line{};
+  EXPECT_EQ(ErrorOf([&] { LineInput(line); }), error::kBadFileMode);
+  EXPECT_EQ(ErrorOf([] { EndOfFile(3); }), error::kBadFileMode);
+  EXPECT_EQ(ErrorOf([] { SelectOutputChannel(9); }), error::kChannelNotOpen);
+  EXPECT_EQ(ErrorOf([] { SelectInputChannel(0); }), error::kBadChannelNumber);
+  CloseChannels({});
+  EXPECT_EQ(Read(path), "abcde\r\nf\r\n\x1A");
+  EXPECT_EQ(ErrorOf([] { EndOfFile(1); }), error::kChannelNotOpen);
+}
+
+TEST_F(Channels, ClosingChecksNumbersAndIgnoresClosedChannels) {
+  Close(7);
+  EXPECT_EQ(ErrorOf([] { Close(0); }), error::kBadChannelNumber);
+  EXPECT_EQ(ErrorOf([] { Close(256); }), error::kBadChannelNumber);
+}
+
+TEST_F(Channels, TheNullDeviceSwallowsOutput) {
+  Open("nul", 3, file_mode::kOutput);
+  Print(3, "gone\r\n");
+  EXPECT_EQ(EndOfFile(3), -1);
+  Close(3);
+  Push("NUL");
+  EXPECT_EQ(ErrorOf([] { DeleteFile(); }), error::kBadFileName);
+}
+
+TEST_F(Channels, AnOpenFileCannotBeDeletedByAnySpellingOfItsPath) {
+  std::filesystem::create_directory(Path("mail"));
+  const std::string path = Path("mail/box.mbx");
+  Write(path, "precious\r\n");
+  std::filesystem::create_directory_symlink(Path("mail"), Path("link"));
+  Open(path, 1, file_mode::kInput);
+  const std::string cwd = std::filesystem::current_path();
+  std::filesystem::current_path(folder);
+  const std::vector<std::string> spellings{path, "mail/box.mbx", "./mail/box.mbx", "mail/../mail/box.mbx",
+                                           Path("link/box.mbx"), "link/./box.mbx"};
+  for (const std::string& spelling : spellings) {
+    Push(spelling);
+    EXPECT_EQ(ErrorOf([] { DeleteFile(); }), error::kAlreadyOpen) << spelling;
+  }
+  std::filesystem::current_path(cwd);
+  EXPECT_EQ(Read(path), "precious\r\n");
+  EXPECT_EQ(NextLine(1), "precious");
+  Close(1);
+  Push(Path("link/box.mbx"));
+  DeleteFile();
+  EXPECT_FALSE(std::filesystem::exists(path));
+  Push(path);
+  EXPECT_EQ(ErrorOf([] { DeleteFile(); }), error::kFileNotFound);
+}
+
+TEST_F(Channels, RefusedMemoryLeavesTheChannelClosed) {
+  const std::string path = Path("memory.mbx");
+  Write(path, "x\r\n");
+  Push(path);  // the string store is made before the refusal starts
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([] { OpenChannel(1, 0, file_mode::kInput); }), error::kOutOfMemory);
+  memory::StopRefusing();
+  EXPECT_EQ(ErrorOf([] { EndOfFile(1); }), error::kChannelNotOpen);
+  Open(path, 1, file_mode::kInput);
+  EXPECT_EQ(NextLine(1), "x");
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+// Shared helpers for the file tests: a fresh temporary folder per test, files written and read back whole, and
+// channels opened by name.
+#pragma once
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "channels.h"
+#include "directory_search.h"
+#include "values/runtime_fixture.h"
+
+inline std::string Read(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+inline void Open(const std::string& path, std::int32_t channel, std::int32_t mode, std::int32_t share = 0) {
+  Push(path);
+  OpenChannel(channel, share, mode);
+}
+
+inline RuntimeErrorNumber OpenError(const std::string& path, std::int32_t channel, std::int32_t mode,
+                                    std::int32_t share = 0) {
+  return ErrorOf([&] { Open(path, channel, mode, share); });
+}
+
+inline std::string NextLine(std::int32_t channel) {
+  SelectInputChannel(channel);
+  StringDescriptor line{};
+  LineInput(line);
+  const std::string text = TextOf(line);
+  ReleaseString(line);
+  return text;
+}
+
+inline void Print(std::int32_t channel, const std::string& bytes) {
+  WriteBytes(SelectOutputChannel(channel), reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+}
+
+inline void Close(std::int32_t channel) {
+  const std::array<std::int32_t, 1> channels{channel};
+  CloseChannels(channels);
+}
+
+class FileTest : public RuntimeTest {
+ protected:
+  void SetUp() override {
+    char name[] = "/tmp/qelvorin-test-XXXXXX";
+    folder = mkdtemp(name);
+  }
+
+  void TearDown() override {
+    CloseChannels({});
+    for (std::int32_t slot = 1; slot <= kSearchSlots; ++slot) DirClose(slot);
+    RuntimeTest::TearDown();
+    std::filesystem::remove_all(folder);
+  }
+
+  std::string Path(const std::string& name) const { return folder + "/" + name; }
+
+  void Write(const std::string& path, const std::string& bytes) const {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+
+  std::string folder;
+};
