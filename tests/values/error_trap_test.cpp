@@ -150,6 +150,25 @@ TEST_F(Statements, ALocalRoutineReturnsAfterItsCall) {
   EXPECT_EQ(RoutineCallDepth(), 0u);
 }
 
+TEST_F(Statements, ResumeNextAfterAnErrorInALocalRoutineContinuesInsideIt) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("handler"); }},
+      {20, [](Program&) { return CallRoutine("sub"); }},
+      {30, [](Program& p) {
+         p.trail.push_back(30);
+         return kExit;
+       }},
+      {"sub", 40, [](Program&) { RaiseError(error::kBadArgument); }},
+      {41, [](Program& p) { p.trail.push_back(41); }},
+      {42, [](Program&) { return ReturnFromRoutine(); }},
+      {"handler", 100, RecordAndResumeNext},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{41, 30}));
+  EXPECT_EQ(program.seen_line, 40);
+  EXPECT_EQ(RoutineCallDepth(), 0u);
+}
+
 TEST_F(Statements, TheHostIsPolledAtTheFirstStatementAndEveryEleventh) {
   std::vector<std::uint16_t> polled_at;
   SetPollHook([&] { polled_at.push_back(Context().line); });
@@ -267,6 +286,28 @@ TEST_F(Statements, ANamedRoutineEndingInsideItsHandlerIs19AndTrapsBelongToTheirF
   EXPECT_EQ(program.trail, (std::vector<int>{630, 30}));
   EXPECT_EQ(program.seen, error::kRoutineEndsInHandler);
   EXPECT_EQ(program.depth_seen, 1u);
+}
+
+const Routine<DayState> kFailingHandler(kQelvorinModule, {
+    {650, [](DayState&) { SetErrorTrap("own handler"); }},
+    {660, [](DayState&) { RaiseError(error::kOverflow); }},
+    {"own handler", 670, [](DayState&) { RaiseError(error::kDivisionByZero); }},
+});
+
+TEST_F(Statements, AnErrorInsideANamedRoutinesHandlerIsCaughtFurtherOut) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { SetErrorTrap("handler"); }},
+      {20, [](Program& p) {
+         DayState state{&p, nullptr};
+         CallProcedure(kFailingHandler, state);
+       }},
+      {30, [](Program&) { return kExit; }},
+      {"handler", 100, RecordAndResumeNext},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.seen, error::kDivisionByZero);
+  EXPECT_EQ(program.seen_line, 20);
+  EXPECT_EQ(Context().frame, 0u);
 }
 
 const Routine<DayState> kDayName(kQelvorinModule, {

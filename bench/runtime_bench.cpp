@@ -1,0 +1,75 @@
+// Measures the runtime's hot paths: reading mailbox lines through a channel and storing them as string values.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "channels.h"
+#include "runtime.h"
+#include "string_values.h"
+
+namespace {
+
+// A mailbox-like file: CR LF lines of 0 to 120 bytes.
+std::string MakeMailbox(std::size_t bytes) {
+  std::mt19937 random(1);
+  std::uniform_int_distribution<int> length(0, 120);
+  std::uniform_int_distribution<int> letter('a', 'z');
+  std::string text;
+  while (text.size() < bytes) {
+    for (int count = length(random); count > 0; --count) text += static_cast<char>(letter(random));
+    text += "\r\n";
+  }
+  return text;
+}
+
+const std::string& MailboxPath() {
+  static const std::string path = [] {
+    const std::string file = (std::filesystem::temp_directory_path() / "qelvorin-bench.mbx").string();
+    std::ofstream(file, std::ios::binary) << MakeMailbox(8 << 20);
+    return file;
+  }();
+  return path;
+}
+
+void ReadAllLines(benchmark::State& state) {
+  const std::string& path = MailboxPath();
+  const auto size = static_cast<std::int64_t>(std::filesystem::file_size(path));
+  for (auto _ : state) {
+    PushStringConstant(path);
+    OpenChannel(1, 0, file_mode::kInput);
+    StringDescriptor line{};
+    std::int64_t lines = 0;
+    SelectInputChannel(1);
+    while (EndOfFile(1) == 0) {
+      LineInput(line);
+      ++lines;
+    }
+    CloseChannels({});
+    ReleaseString(line);
+    benchmark::DoNotOptimize(lines);
+  }
+  state.SetBytesProcessed(state.iterations() * size);
+  ReleaseRuntime();
+}
+BENCHMARK(ReadAllLines)->Unit(benchmark::kMillisecond);
+
+void AssignLongLines(benchmark::State& state) {
+  const std::string text(static_cast<std::size_t>(state.range(0)), 'x');
+  StringDescriptor variable{};
+  for (auto _ : state) {
+    PushStringConstant(text);
+    PushStringConstant("\r\n");
+    Concatenate();
+    AssignFromStack(variable);
+  }
+  state.SetBytesProcessed(state.iterations() * state.range(0));
+  ReleaseRuntime();
+}
+BENCHMARK(AssignLongLines)->Arg(80)->Arg(1000)->Arg(100000);
+
+}  // namespace
+
+BENCHMARK_MAIN();
