@@ -11,7 +11,6 @@
 namespace {
 
 constexpr std::uint32_t kReadAheadSize = 64 * 1024;
-constexpr std::size_t kLineBufferSize = 32768;
 constexpr std::size_t kLongestLine = 2147483647;
 constexpr int kNoByte = -1;
 
@@ -83,7 +82,8 @@ void SelectInputChannel(std::int32_t channel) { input_object = OpenObject(channe
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
   FileRecord& file = InputFile(input_object);
-  ScratchBuffer line(kLineBufferSize);
+  // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
+  ScratchBuffer line(ScratchBuffer::kStaticSize);
   const std::size_t length = ReadLine(file, line);
   MakeTemporary(static_cast<std::uint32_t>(length), line.data());
   AssignFromStack(destination);
