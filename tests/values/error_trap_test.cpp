@@ -98,8 +98,13 @@ TEST_F(Statements, AnErrorInsideTheHandlerAtMainLevelIsReported) {
   });
   EXPECT_EQ(Run(main), 1);
   EXPECT_EQ(report.module, &kQelvorinModule);
+  EXPECT_EQ(MainModule(), &kQelvorinModule);
   EXPECT_EQ(report.number, error::kOverflow);
   EXPECT_EQ(report.line, 100);
+
+  // The run is ending: a further raise abandons its operation but records nothing.
+  EXPECT_THROW(RaiseError(error::kBadArgument), RuntimeErrorSignal);
+  EXPECT_EQ(ErrorNumber(), error::kOverflow);
 }
 
 TEST_F(Statements, ResumeWithoutAnErrorIs20) {
