@@ -112,6 +112,8 @@ TEST_F(Channels, NamesModesAndChannelNumbersAreChecked) {
   EXPECT_EQ(OpenError(path, 1, 0, share_code::kDenyWrite), error::kBadFileMode);
   EXPECT_EQ(OpenError(Path("missing.mbx"), 1, file_mode::kInput), error::kFileNotFound);
   EXPECT_EQ(OpenError(Path("no/such/folder.ren"), 3, file_mode::kOutput), error::kBadFileName);
+  EXPECT_EQ(OpenError(Path("no/such/folder.ren"), 3, file_mode::kAppend), error::kBadFileName);
+  EXPECT_EQ(OpenError(Path("no/such/folder.mbx"), 1, file_mode::kInput), error::kFileNotFound);
   EXPECT_EQ(OpenError(folder, 1, file_mode::kInput), error::kFileNotFound);
   Open(path, 3, file_mode::kInput);
   EXPECT_EQ(OpenError(path, 3, file_mode::kInput), error::kAlreadyOpen);
@@ -125,6 +127,7 @@ TEST_F(Channels, RecordAndByteModesOpenWithTheirRules) {
   Open(path + "(128)", 1, 6);  // created
   Open(path, 2, 8);
   EXPECT_EQ(EndOfFile(2), -1);
+  EXPECT_EQ(ErrorOf([] { Print(2, "read-only"); }), error::kAccessDenied);
   EXPECT_EQ(ErrorOf([] { EndOfFile(1); }), error::kBadFileMode);
   EXPECT_EQ(OpenError(path, 3, 9), error::kFileExists);
   Close(1);

@@ -29,7 +29,8 @@ ErrorCode Win32ErrorFromErrno(int error_number, Operation operation, const char*
     case ELOOP: return kPathNotFound;
     case EACCES:
     case EPERM:
-    case EISDIR: return kAccessDenied;
+    case EISDIR:
+    case EBADF: return kAccessDenied;
     case EMFILE:
     case ENFILE: return kTooManyOpenFiles;
     case ENOMEM: return kNotEnoughMemory;

@@ -110,14 +110,24 @@ ErrorCode FullPath(const char* path, std::string& full) {
     full = resolved;
     return 0;
   }
-  // A file yet to be made: resolve its folder and keep its name.
+  // A file yet to be made: resolve its folder and keep its name. A folder that does not exist either is kept as
+  // written, made absolute, for the open to report.
   const std::string given(path);
   const std::size_t slash = given.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "." : given.substr(0, slash == 0 ? 1 : slash);
-  if (realpath(folder.c_str(), resolved) == nullptr) return Win32ErrorFromErrno(errno, Operation::Open, path);
-  full = resolved;
-  if (full.back() != '/') full += '/';
-  full += slash == std::string::npos ? given : given.substr(slash + 1);
+  const std::string name = slash == std::string::npos ? given : given.substr(slash + 1);
+  if (realpath(folder.c_str(), resolved) != nullptr) {
+    full = resolved;
+    if (full.back() != '/') full += '/';
+    full += name;
+    return 0;
+  }
+  if (!given.empty() && given.front() == '/') {
+    full = given;
+    return 0;
+  }
+  if (getcwd(resolved, sizeof resolved) == nullptr) return Win32ErrorFromErrno(errno, Operation::Open, path);
+  full = std::string(resolved) + "/" + given;
   return 0;
 }
 
