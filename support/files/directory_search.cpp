@@ -112,9 +112,10 @@ std::int32_t DirAtEnd(std::int32_t slot) {
 }
 
 void DirItem(std::int32_t slot, std::int32_t item) {
-  Slot(slot);
+  const SearchSlot& search = Slot(slot);
   if (item < 0 || item > 4) RaiseError(error::kBadArgument);
-  const std::string text = ItemText(SlotInUse(slot), item);
+  if (!search.in_use) RaiseError(error::kChannelNotOpen);
+  const std::string text = ItemText(search, item);
   PushStringConstant(text);
 }
 

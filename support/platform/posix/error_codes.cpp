@@ -43,8 +43,7 @@ ErrorCode Win32ErrorFromErrno(int error_number, Operation operation, const char*
     case ENOSPC:
     case EDQUOT:
     case EFBIG: return kDiskFull;
-    case EIO: return operation == Operation::Write ? kWriteFault : kReadFault;
-    default: return operation == Operation::Write ? kWriteFault : kReadFault;
+    default: return operation == Operation::Write ? kWriteFault : kReadFault;  // EIO among them
   }
 }
 
