@@ -2,6 +2,7 @@
 #include <string>
 
 #include "channel_table.h"
+#include "error_tables.h"
 #include "error_trap.h"
 #include "file_name.h"
 #include "string_values.h"
@@ -24,10 +25,13 @@ void DeleteFile() {
   const std::string name(popped.view());
   popped.Release();
   if (IsDeviceName(name)) RaiseError(error::kBadFileName);
-  if (!platform::FileExists(name.c_str())) RaiseError(error::kFileNotFound);
   std::string full;
-  if (platform::FullPath(name.c_str(), full) != 0) RaiseError(error::kFileNotFound);
+  if (const platform::ErrorCode failure = platform::FullPath(name.c_str(), full)) {
+    RaiseError(OpenFailureError(failure));
+  }
+  if (!platform::FileExists(full.c_str())) RaiseError(error::kFileNotFound);
   // Resolved paths are compared, so no other spelling of an open file's path can delete it.
   if (IsOpen(full)) RaiseError(error::kAlreadyOpen);
+  // Refused also while another copy of the program has the file open.
   if (platform::RemoveFile(name.c_str()) != 0) RaiseError(error::kAccessDenied);
 }

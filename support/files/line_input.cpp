@@ -1,6 +1,8 @@
 // Reading lines and testing for the end of a file. A line ends at CR (with an LF right after it consumed too),
 // at an end-of-file mark that is the file's last byte, or at the end of the file; NUL bytes are dropped and a
-// lone LF is part of the line. Bytes read ahead are kept for the next line.
+// lone LF is part of the line. Bytes read ahead are kept for the next line. Both the line input and the end test
+// see the file through the read-ahead, and a read that comes up short ends the file there, so a file cut short
+// while it is read ends alike for both.
 #include "channel_table.h"
 #include "error_tables.h"
 #include "error_trap.h"
@@ -16,6 +18,10 @@ constexpr int kNoByte = -1;
 
 ChannelObject input_object = kNoObject;
 
+void RaiseIfFailed(platform::ErrorCode failure) {
+  if (failure != 0) RaiseError(ReadWriteFailureError(failure));
+}
+
 void Refill(FileRecord& file, std::uint64_t position) {
   ReadAhead& ahead = file.ahead;
   if (ahead.bytes == nullptr) {
@@ -24,14 +30,15 @@ void Refill(FileRecord& file, std::uint64_t position) {
   }
   const std::uint64_t left = file.control->size - position;
   const std::size_t wanted = left < kReadAheadSize ? static_cast<std::size_t>(left) : kReadAheadSize;
-  std::size_t read = 0;
-  platform::ErrorCode failure = platform::SeekFile(file.handle, position);
-  if (failure == 0) failure = platform::ReadFile(file.handle, ahead.bytes, wanted, read);
-  if (failure != 0) RaiseError(ReadWriteFailureError(failure));
   ahead.start = position;
-  ahead.length = static_cast<std::uint32_t>(read);
+  ahead.length = 0;
+  RaiseIfFailed(platform::SeekFile(file.handle, position));
+  for (std::size_t read = 1; ahead.length < wanted && read > 0;) {
+    RaiseIfFailed(platform::ReadFile(file.handle, ahead.bytes + ahead.length, wanted - ahead.length, read));
+    ahead.length += static_cast<std::uint32_t>(read);
+  }
   // The file was cut short by someone else: its end is where the bytes stop.
-  if (read == 0) file.control->size = position;
+  if (ahead.length < wanted) file.control->size = position + ahead.length;
 }
 
 // The byte at a file offset, or kNoByte past the end.
@@ -49,8 +56,18 @@ FileRecord& InputFile(ChannelObject object) {
   FileRecord* file = FileAt(object);
   if (file == nullptr) RaiseError(error::kInputPastEnd);  // the null device has nothing to read
   if (file->kind != FileKind::Input) RaiseError(error::kBadFileMode);
-  if (file->control->position >= file->control->size) RaiseError(error::kInputPastEnd);
+  if (ByteAt(*file, file->control->position) == kNoByte) RaiseError(error::kInputPastEnd);
   return *file;
+}
+
+// No line is left when no byte is, or only a final end-of-file mark (which a line input still takes, as an empty
+// line). The byte after the position is looked at first, so that the byte at the position is the one the
+// read-ahead holds for the line input that follows.
+bool NoLineLeft(FileRecord& file) {
+  const std::uint64_t position = file.control->position;
+  const int next = ByteAt(file, position + 1);
+  const int first = ByteAt(file, position);
+  return first == kNoByte || (first == kEndOfFileMark && next == kNoByte);
 }
 
 // Reads one line into the scratch buffer and returns its length; the position moves past the line end.
@@ -97,9 +114,7 @@ std::int32_t EndOfFile(std::int32_t channel) {
   if (file == nullptr) return -1;
   const ControlBlock& control = *file->control;
   switch (file->kind) {
-    case FileKind::Input:
-      if (control.position + 1 == control.size) return ByteAt(*file, control.position) == kEndOfFileMark ? -1 : 0;
-      return control.position >= control.size ? -1 : 0;
+    case FileKind::Input: return NoLineLeft(*file) ? -1 : 0;
     case FileKind::Bytes8: return control.position >= control.size ? -1 : 0;
     default: RaiseError(error::kBadFileMode);
   }

@@ -136,11 +136,17 @@ void PositionForAppend(FileRecord& record) {
   RaiseIfFailed(platform::SeekFile(record.handle, control.position));
 }
 
-void OpenDiskFile(FileRecord& record, const std::string& name, std::int32_t mode, std::int32_t share) {
+// Error 55 for a name that cannot be resolved or whose full path is too long to record.
+std::string ResolvedPath(const std::string& name) {
   std::string full;
   if (platform::FullPath(name.c_str(), full) != 0 || full.size() >= platform::kMaxPath) {
     RaiseError(error::kBadFileName);
   }
+  return full;
+}
+
+void OpenDiskFile(FileRecord& record, const std::string& name, std::int32_t mode, std::int32_t share) {
+  std::string full = ResolvedPath(name);
   const bool exists = platform::FileExists(full.c_str());
   const OpenRule rule = OpenRuleOf(mode);
   if (rule.presence == Presence::MustExist && !exists) RaiseError(error::kFileNotFound);
@@ -150,6 +156,9 @@ void OpenDiskFile(FileRecord& record, const std::string& name, std::int32_t mode
     platform::CloseFile(OpenOrRaise(full.c_str(), rule.access, platform::Creation::CreateAlways, sharing));
   }
   record.handle = OpenOrRaise(full.c_str(), rule.access, platform::Creation::OpenExisting, sharing);
+  // A name that was a dangling link now leads to the file the open made: that file's path is recorded, so that
+  // it cannot be deleted by its own name while open.
+  if (!exists) full = ResolvedPath(full);
   std::memcpy(record.path, full.c_str(), full.size() + 1);
   record.kind = kModes[mode].kind;
   RaiseIfFailed(platform::FileSize(record.handle, record.control->size));

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -23,7 +24,16 @@ inline constexpr ErrorCode kSharingViolation = 32;
 inline constexpr ErrorCode kFileExists = 80;
 inline constexpr ErrorCode kInvalidParameter = 87;
 inline constexpr ErrorCode kDiskFull = 112;
+// A name that has no form in the other encoding (the POSIX side's paths, see PathToLocal).
+inline constexpr ErrorCode kNoUnicodeTranslation = 1113;
 }  // namespace win32_error
+
+// Paths inside the program are cp932 bytes, as on Windows. The POSIX calls take the encoding of the locale
+// (LC_CTYPE from the environment; UTF-8 for the C and POSIX locales), and every function below converts at the
+// seam. A name that cannot be converted, either way, is refused: false, or kNoUnicodeTranslation from the calls.
+// Command-line operands and typed names come in through PathFromLocal.
+bool PathToLocal(std::string_view path, std::string& local);
+bool PathFromLocal(std::string_view local, std::string& path);
 
 // The longest full path the platform's calls accept, terminating NUL included.
 #ifdef _WIN32
@@ -49,12 +59,15 @@ struct OpenResult {
   ErrorCode error;
 };
 
+// Only regular files are opened; anything else (folder, FIFO, device, socket) is refused as access denied, without
+// waiting for a FIFO's other end.
 OpenResult OpenFile(const char* path, Access access, Creation creation, Sharing sharing);
 ErrorCode ReadFile(FileHandle file, void* buffer, std::size_t bytes, std::size_t& read);
 ErrorCode WriteFile(FileHandle file, const void* bytes, std::size_t length, std::size_t& written);
 ErrorCode SeekFile(FileHandle file, std::uint64_t position);
 ErrorCode FileSize(FileHandle file, std::uint64_t& size);
 void CloseFile(FileHandle file);
+// Refused with a sharing violation while an open by this program, in any process, holds the file.
 ErrorCode RemoveFile(const char* path);
 
 // True for an existing file (not a directory), also when another program holds it.
@@ -65,7 +78,9 @@ ErrorCode FullPath(const char* path, std::string& full);
 bool SamePath(const std::string& first, const std::string& second);
 ErrorCode SetCurrentDirectory(const char* path);
 
-// Directory search: a pattern is a path whose last component may hold "*" and "?".
+// Directory search: a pattern is a path whose last component may hold "*" (any run of characters) and "?" (one
+// character; a double-byte character is one). A final ".*" also matches a name that ends there, so "*.*" matches
+// every name. Names that cannot be converted to cp932 are left out.
 inline constexpr std::uint32_t kAttributeReadOnly = 0x01;
 inline constexpr std::uint32_t kAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kAttributeArchive = 0x20;

@@ -57,6 +57,34 @@ TEST_F(DirectorySearch, WildcardsMatchInTheLastComponent) {
   EXPECT_EQ(Item(2, 1), "0");
 }
 
+using NameList = std::vector<std::string>;
+
+NameList Names(const std::string& pattern) {
+  Search(5, pattern);
+  NameList names;
+  while (DirAtEnd(5) == 0) {
+    names.push_back(Item(5, 0));
+    DirNext(5);
+  }
+  DirClose(5);
+  return names;
+}
+
+// Names on disk are UTF-8; the search sees them as cp932: "ア" is 83 41 (its second byte is "A"), "表" is 95 5C.
+TEST_F(DirectorySearch, PatternsMatchCharactersAsTheWin32SearchDoes) {
+  for (const char* name : {"A.mbx", "ab.mbx", "ア.mbx", "表.mbx", "noext", "x.y.z"}) Write(Path(name), "");
+  EXPECT_EQ(Names(Path("?.mbx")), (NameList{"A.mbx", "\x83\x41.mbx", "\x95\x5C.mbx"}));
+  EXPECT_EQ(Names(Path("a?.mbx")), (NameList{"ab.mbx"}));
+  EXPECT_EQ(Names(Path("*A*")), (NameList{"A.mbx"}));
+  EXPECT_EQ(Names(Path("*A.mbx")), (NameList{"A.mbx"}));
+  EXPECT_EQ(Names(Path("\x83\x41*")), (NameList{"\x83\x41.mbx"}));
+  EXPECT_EQ(Names(Path("*.*")),
+            (NameList{".", "..", "A.mbx", "ab.mbx", "noext", "x.y.z", "\x83\x41.mbx", "\x95\x5C.mbx"}));
+  EXPECT_EQ(Names(Path("noext.*")), (NameList{"noext"}));
+  EXPECT_EQ(Names(Path("x.*")), (NameList{"x.y.z"}));
+  EXPECT_EQ(Names(Path("*.z")), (NameList{"x.y.z"}));
+}
+
 TEST_F(DirectorySearch, NothingMatchingIsNoError) {
   Search(1, Path("*.none"));
   EXPECT_EQ(DirAtEnd(1), -1);

@@ -1,4 +1,5 @@
 // Directory search through POSIX calls: the matches of a pattern are collected at the first call, in name order.
+// Patterns and names are cp932; the folder is read in the locale's encoding.
 #include <dirent.h>
 #include <sys/stat.h>
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "files.h"
+#include "name_pattern.h"
 
 namespace platform {
 namespace {
@@ -18,28 +20,6 @@ struct Search {
 };
 
 bool HasWildcards(const std::string& text) { return text.find_first_of("*?") != std::string::npos; }
-
-// "*" matches any run of bytes and "?" any one byte; every other byte stands for itself.
-bool Matches(const char* pattern, const char* name) {
-  const char* star = nullptr;
-  const char* resume = nullptr;
-  while (*name != '\0') {
-    if (*pattern == '?' || *pattern == *name) {
-      ++pattern;
-      ++name;
-    } else if (*pattern == '*') {
-      star = pattern++;
-      resume = name;
-    } else if (star != nullptr) {
-      pattern = star + 1;
-      name = ++resume;
-    } else {
-      return false;
-    }
-  }
-  while (*pattern == '*') ++pattern;
-  return *pattern == '\0';
-}
 
 LocalTime LocalTimeOf(std::time_t time) {
   std::tm local{};
@@ -60,20 +40,25 @@ bool Describe(const std::string& path, const std::string& name, FindData& found)
   return true;
 }
 
+// A slash never appears inside a double-byte character of cp932, so the pattern splits at its last one.
 std::vector<FindData> Entries(const std::string& pattern) {
   const std::size_t slash = pattern.find_last_of('/');
   const std::string folder = slash == std::string::npos ? "" : pattern.substr(0, slash + 1);
   const std::string wanted = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
   std::vector<FindData> entries;
   FindData found;
+  std::string local;
   if (!HasWildcards(wanted)) {
-    if (!wanted.empty() && Describe(pattern, wanted, found)) entries.push_back(found);
+    if (!wanted.empty() && PathToLocal(pattern, local) && Describe(local, wanted, found)) entries.push_back(found);
     return entries;
   }
-  DIR* directory = opendir(folder.empty() ? "." : folder.c_str());
+  if (!PathToLocal(folder, local)) return entries;
+  DIR* directory = opendir(local.empty() ? "." : local.c_str());
   if (directory == nullptr) return entries;
+  std::string name;
   while (const dirent* entry = readdir(directory)) {
-    if (Matches(wanted.c_str(), entry->d_name) && Describe(folder + entry->d_name, entry->d_name, found)) {
+    if (PathFromLocal(entry->d_name, name) && MatchesPattern(wanted, name) &&
+        Describe(local + entry->d_name, name, found)) {
       entries.push_back(found);
     }
   }

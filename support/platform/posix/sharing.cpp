@@ -10,20 +10,21 @@ namespace platform {
 namespace {
 
 enum Marker : off_t { kReads = 0, kWrites = 1, kDeniesRead = 2, kDeniesWrite = 3 };
+constexpr off_t kMarkers = 4;
 constexpr off_t kMarkerBase = std::numeric_limits<off_t>::max() - 16;
 
-struct flock MarkerLock(Marker marker, short type) {
+struct flock MarkerLock(Marker marker, short type, off_t count = 1) {
   struct flock lock {};
   lock.l_type = type;
   lock.l_whence = SEEK_SET;
   lock.l_start = kMarkerBase + marker;
-  lock.l_len = 1;
+  lock.l_len = count;
   return lock;
 }
 
-// Whether another open holds the marker.
-bool Held(int descriptor, Marker marker) {
-  struct flock probe = MarkerLock(marker, F_WRLCK);
+// Whether another open holds any of the count markers from the first.
+bool Held(int descriptor, Marker first, off_t count = 1) {
+  struct flock probe = MarkerLock(first, F_WRLCK, count);
   if (fcntl(descriptor, F_OFD_GETLK, &probe) != 0) return false;
   return probe.l_type != F_UNLCK;
 }
@@ -49,5 +50,7 @@ ErrorCode ClaimSharing(int descriptor, Access access, Sharing sharing, bool read
   if (!sharing.write) Place(descriptor, kDeniesWrite);
   return 0;
 }
+
+bool HeldByAnOpen(int descriptor) { return Held(descriptor, kReads, kMarkers); }
 
 }  // namespace platform

@@ -11,4 +11,8 @@ namespace platform {
 // The descriptor must be readable for its markers to be placed.
 ErrorCode ClaimSharing(int descriptor, Access access, Sharing sharing, bool readable);
 
+// Whether another open of the file holds any marker: an open by this program, which Win32 would not let a
+// deletion pass, since the program never shares deletion.
+bool HeldByAnOpen(int descriptor);
+
 }  // namespace platform
