@@ -1,4 +1,5 @@
-// Measures the runtime's hot paths: reading mailbox lines through a channel and storing them as string values.
+// Measures the runtime's hot paths: reading mailbox lines through a channel, storing them as string values, and
+// printing card records to a channel.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -55,6 +56,35 @@ void ReadAllLines(benchmark::State& state) {
   ReleaseRuntime();
 }
 BENCHMARK(ReadAllLines)->Unit(benchmark::kMillisecond);
+
+// Card records of twenty 50-byte lines, each line printed as its text and its line end, as the converter does.
+void PrintRecords(benchmark::State& state) {
+  const std::string path = (std::filesystem::temp_directory_path() / "qelvorin-bench.ren").string();
+  const std::string text(48, 'c');
+  const std::string line_end = "\r\n";
+  const auto print = [](ChannelObject output, const std::string& bytes) {
+    WriteBytes(output, reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  };
+  constexpr int kRecords = 10000;
+  for (auto _ : state) {
+    std::filesystem::remove(path);
+    PushStringConstant(path);
+    OpenChannel(3, 0, file_mode::kOutput);
+    const ChannelObject output = SelectOutputChannel(3);
+    for (int record = 0; record < kRecords; ++record) {
+      for (int line = 0; line < 20; ++line) {
+        print(output, text);
+        print(output, line_end);
+      }
+      MarkRecordEnd(3);
+    }
+    CloseChannels({});
+  }
+  state.SetBytesProcessed(state.iterations() * kRecords * 20 * 50);
+  std::filesystem::remove(path);
+  ReleaseRuntime();
+}
+BENCHMARK(PrintRecords)->Unit(benchmark::kMillisecond);
 
 void AssignLongLines(benchmark::State& state) {
   const std::string text(static_cast<std::size_t>(state.range(0)), 'x');

@@ -1,21 +1,11 @@
-// Writing printed bytes to a channel, and closing channels with the end-of-file mark.
-#include <array>
-
+// Writing printed bytes to a channel, record ends and flushing, and closing channels with the end-of-file mark.
 #include "channel_table.h"
 #include "error_tables.h"
 #include "error_trap.h"
 #include "memory.h"
+#include "output_buffer.h"
 
 namespace {
-
-platform::ErrorCode Write(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
-  std::size_t written = 0;
-  const platform::ErrorCode failure = platform::WriteFile(file.handle, bytes, length, written);
-  ControlBlock& control = *file.control;
-  control.position += written;
-  if (control.size < control.position) control.size = control.position;
-  return failure;
-}
 
 void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::size_t length) {
   std::size_t line_start = 0;
@@ -30,14 +20,17 @@ void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::si
   control.print_column = ended ? after : control.print_column + after;
 }
 
-// Writes the end-of-file mark of an output file and releases the file; returns the mark's write failure.
+// Writes what is pending and the end-of-file mark of an output file, and releases the file; returns the first
+// write failure.
 platform::ErrorCode Close(FileRecord& file) {
   platform::ErrorCode failure = 0;
   if (file.kind == FileKind::Output || file.kind == FileKind::Append) {
     const std::uint8_t mark = kEndOfFileMark;
-    failure = Write(file, &mark, 1);
+    failure = CollectOutput(file, &mark, 1);
+    if (failure == 0) failure = WritePending(file);
   }
   platform::CloseFile(file.handle);
+  memory::Free(file.pending.bytes);
   memory::Free(file.ahead.bytes);
   memory::Free(file.control->record_buffer);
   memory::Free(file.control);
@@ -55,6 +48,20 @@ platform::ErrorCode CloseChannel(std::int32_t channel) {
   return Close(*file);
 }
 
+// Keeps the first of the failures met while every channel is handled.
+class FirstFailure {
+ public:
+  void Note(platform::ErrorCode failure) {
+    if (failure_ == 0) failure_ = failure;
+  }
+  void RaiseIfAny() const {
+    if (failure_ != 0) RaiseError(ReadWriteFailureError(failure_));
+  }
+
+ private:
+  platform::ErrorCode failure_ = 0;
+};
+
 }  // namespace
 
 ChannelObject SelectOutputChannel(std::int32_t channel) { return OpenObject(channel); }
@@ -63,7 +70,7 @@ void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t len
   FileRecord* file = FileAt(object);
   if (file == nullptr) return;  // the null device
   if (file->kind == FileKind::Input || file->kind == FileKind::Record) RaiseError(error::kBadFileMode);
-  const platform::ErrorCode failure = Write(*file, bytes, length);
+  const platform::ErrorCode failure = CollectOutput(*file, bytes, length);
   UpdatePrintColumn(*file->control, bytes, length);
   if (failure != 0) RaiseError(ReadWriteFailureError(failure));
 }
@@ -73,17 +80,26 @@ std::uint32_t PrintColumn(ChannelObject object) {
   return file == nullptr ? 0 : file->control->print_column;
 }
 
-// Every channel is closed even when writing a mark fails; the first failure is raised afterwards.
+void MarkRecordEnd(std::int32_t channel) {
+  FileRecord* file = FileAt(OpenObject(channel));
+  if (file != nullptr) MarkPendingRecordEnd(*file);
+}
+
+void FlushChannels() {
+  FirstFailure failure;
+  for (ChannelObject object = kFirstFileSlot; object < kFirstFileSlot + kFileSlots; ++object) {
+    if (FileRecord* file = FileAt(object)) failure.Note(WritePending(*file));
+  }
+  failure.RaiseIfAny();
+}
+
+// Every channel is closed even when writing fails; the first failure is raised afterwards.
 void CloseChannels(std::span<const std::int32_t> channels) {
   for (const std::int32_t channel : channels) RequireChannelNumber(channel);
-  platform::ErrorCode failure = 0;
-  const auto close = [&failure](std::int32_t channel) {
-    const platform::ErrorCode closed = CloseChannel(channel);
-    if (failure == 0) failure = closed;
-  };
+  FirstFailure failure;
   if (channels.empty()) {
-    for (std::int32_t channel = 1; channel <= kLastChannel; ++channel) close(channel);
+    for (std::int32_t channel = 1; channel <= kLastChannel; ++channel) failure.Note(CloseChannel(channel));
   }
-  for (const std::int32_t channel : channels) close(channel);
-  if (failure != 0) RaiseError(ReadWriteFailureError(failure));
+  for (const std::int32_t channel : channels) failure.Note(CloseChannel(channel));
+  failure.RaiseIfAny();
 }

@@ -35,12 +35,20 @@ struct ReadAhead {
   std::uint32_t length;
 };
 
+// Printed bytes of an output or append file not yet written.
+struct PendingOutput {
+  std::uint8_t* bytes;       // taken at the first write
+  std::uint32_t length;
+  std::uint32_t record_end;  // the first record_end bytes end with a whole record
+};
+
 struct FileRecord {
   FileKind kind;
   char path[platform::kMaxPath];
   platform::FileHandle handle;
   ControlBlock* control;
   ReadAhead ahead;
+  PendingOutput pending;
 };
 
 inline constexpr ChannelObject kNoObject = 0;

@@ -36,6 +36,15 @@ void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t len
 // Bytes written since the last line end.
 std::uint32_t PrintColumn(ChannelObject object);
 
+// An output or append file receives its printed bytes whole records at a time. They are collected in a 64 KiB
+// buffer; when it is full, the bytes up to the last record end go to the file (a record longer than the buffer
+// goes in whole lines). MarkRecordEnd says that the bytes printed to the channel so far end a record.
+void MarkRecordEnd(std::int32_t channel);
+// Writes out everything collected on every channel, whole records or not. The host calls it before any report,
+// prompt, dialog or interrupt; closing a channel does the same before its end-of-file mark. A failed write raises
+// its error, after every channel was tried, and the bytes that channel had collected are lost.
+void FlushChannels();
+
 void SelectInputChannel(std::int32_t channel);
 // Reads the next line of the selected channel into the variable, without its line end.
 void LineInput(StringDescriptor& destination);

@@ -1,0 +1,19 @@
+// The output of disk files, collected in a buffer so that the file receives whole records at a time.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "channel_table.h"
+
+inline constexpr std::uint32_t kOutputBufferSize = 64 * 1024;
+
+// Takes printed bytes for the file. Output and append files collect them; when the buffer is full, the bytes up to
+// the last record end go to the file (a record longer than the buffer goes in whole lines, a line longer than it
+// in pieces). Other kinds write at once. Returns the failure of a write.
+platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* bytes, std::size_t length);
+// The bytes collected so far end a record.
+void MarkPendingRecordEnd(FileRecord& file);
+// Writes every collected byte. After a failed write the collected bytes are gone: the file could not take them in
+// order any more.
+platform::ErrorCode WritePending(FileRecord& file);
