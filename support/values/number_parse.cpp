@@ -51,7 +51,7 @@ struct Decimal {
   bool has_digits = false;
   std::string digits;  // significant digits: no leading zeros, trailing zeros dropped once scanned
   std::size_t written_digits = 0;  // significant digits as written, trailing zeros included
-  std::int64_t position = 0;
+  std::int64_t position = 0;  // digits before the point, counted from the first significant one
   std::int64_t exponent = 0;
   char exponent_letter = 0;
   char type_mark = 0;
@@ -108,17 +108,16 @@ bool IsWhole(const Decimal& decimal) {
 // The value rounded half away from zero, or nothing when it has more integer digits than 32 bits can hold.
 std::optional<std::int64_t> Rounded(const Decimal& decimal) {
   const std::int64_t position = Position(decimal);
-  if (decimal.digits.empty()) return 0;
+  if (decimal.digits.empty() || position < 0) return 0;
   if (position > kIntegerDigits) return std::nullopt;
+  const std::string& digits = decimal.digits;
+  const auto integer_digits = static_cast<std::size_t>(position);
   std::int64_t whole = 0;
-  for (std::int64_t index = 0; index < position; ++index) {
-    const auto digit = static_cast<std::size_t>(index);
-    whole = whole * 10 + (digit < decimal.digits.size() ? decimal.digits[digit] - '0' : 0);
+  for (std::size_t index = 0; index < integer_digits; ++index) {
+    whole = whole * 10 + (index < digits.size() ? digits[index] - '0' : 0);
   }
-  if (position >= 0 && static_cast<std::size_t>(position) < decimal.digits.size() &&
-      decimal.digits[static_cast<std::size_t>(position)] >= '5') {
-    ++whole;
-  }
+  // The first digit after the point decides alone: a half or more goes away from zero.
+  if (integer_digits < digits.size() && digits[integer_digits] >= '5') ++whole;
   return decimal.negative ? -whole : whole;
 }
 
