@@ -13,7 +13,7 @@ Section<Converter> ConvertStatements() {
       Label("next mail"),
       GoToIf(320, [](Converter&) { return AtEndOf(kMailboxChannel); }, "mailbox read"),
       {330, [](Converter& c) { Let(c.mail_count, c.mail_count + 1); }},
-      {340, [](Converter&) { PlaceCursor(0, kSetColumn | kSetRow, 0, CursorRow(0), 0); }},
+      {340, [](Converter&) { PlaceCursor(0, CursorRow()); }},
       {350, [](Converter& c) { Print(kConsole, c.mail_count, kSemicolon); }},
       {360, [](Converter& c) {
          for (StringDescriptor* value : {&c.hdr_to, &c.subject_text, &c.subject_key, &c.hdr_from, &c.hdr_sender,
