@@ -5,6 +5,7 @@
 #include "error_tables.h"
 #include "error_trap.h"
 #include "memory.h"
+#include "output_target.h"
 
 namespace {
 
@@ -57,7 +58,11 @@ platform::ErrorCode CloseChannel(std::int32_t channel) {
 
 }  // namespace
 
-ChannelObject SelectOutputChannel(std::int32_t channel) { return OpenObject(channel); }
+ChannelObject SelectOutputChannel(std::int32_t channel) {
+  const ChannelObject object = OpenObject(channel);
+  CurrentOutputTarget() = {OutputKind::Channel, object};
+  return object;
+}
 
 void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t length) {
   FileRecord* file = FileAt(object);
@@ -68,9 +73,14 @@ void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t len
   if (failure != 0) RaiseError(ReadWriteFailureError(failure));
 }
 
-std::uint32_t PrintColumn(ChannelObject object) {
+std::uint32_t ChannelColumn(ChannelObject object) {
   const FileRecord* file = FileAt(object);
   return file == nullptr ? 0 : file->control->print_column;
+}
+
+std::uint32_t ChannelWidth(ChannelObject object) {
+  const FileRecord* file = FileAt(object);
+  return file == nullptr ? 0 : file->control->print_width;
 }
 
 // Every channel is closed even when writing a mark fails; the first failure is raised afterwards.
