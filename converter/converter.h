@@ -6,6 +6,7 @@
 
 #include "arrays.h"
 #include "channels.h"
+#include "file_statements.h"
 #include "named_routine.h"
 #include "routine.h"
 #include "string_descriptor.h"
@@ -13,7 +14,18 @@
 inline constexpr std::int32_t kMailboxChannel = 1;
 inline constexpr std::int32_t kOutputChannel = 3;
 
+// A one-dimensional array of strings, by upper bound or index.
+struct StringArray {
+  ArrayDescriptor descriptor;
+  ArrayShape shape{};
+  DimensionRequest Request(std::int32_t value) {
+    return {ElementKind::String, 1, sizeof(StringDescriptor), &descriptor, &shape, {value}};
+  }
+};
+
 struct Converter {
+  // Three string arrays the program has always dimensioned at its start.
+  StringArray string_array_1, string_array_2, string_array_3;
   // The driver.
   StringDescriptor mailbox_path{}, mailbox_name{}, mailbox_dir{};
   StringDescriptor out_path_new{}, out_path{}, out_name{}, out_dir{};
@@ -40,7 +52,9 @@ inline void LineInputFrom(std::int32_t channel, StringDescriptor& destination) {
 }
 inline bool AtEndOf(std::int32_t channel) { return EndOfFile(channel) != 0; }
 
-// The local routines, each a labelled section of the one statement list: the label is the routine's name.
+// The main loop and SETUP, then the local routines, each a labelled section of the one statement list: the label is the routine's name.
+Section<Converter> MainLoopStatements();
+Section<Converter> SetupStatements();
 Section<Converter> ConvertStatements();
 Section<Converter> BodylineStatements();
 Section<Converter> HdrlineStatements();
@@ -57,6 +71,8 @@ Section<Converter> NextdayStatements();
 
 // The conversion's local routines in one list after the given entry statements, which call into them.
 Routine<Converter> ConverterRoutine(Section<Converter> entry);
+// The whole program: the main loop, SETUP and the conversion.
+Routine<Converter> MainProgram();
 
 // The routines with parameters, all by reference.
 struct SepFrame {

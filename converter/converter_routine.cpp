@@ -19,3 +19,10 @@ Routine<Converter> ConverterRoutine(Section<Converter> entry) {
       NextdayStatements(),
   });
 }
+
+Routine<Converter> MainProgram() {
+  Section<Converter> entry = MainLoopStatements();
+  const Section<Converter> setup = SetupStatements();
+  entry.insert(entry.end(), setup.begin(), setup.end());
+  return ConverterRoutine(std::move(entry));
+}
