@@ -4,12 +4,16 @@
 #include "error_trap.h"
 
 namespace {
-HostWindow* main_window = nullptr;
+std::unique_ptr<HostWindow> main_window;
 }  // namespace
 
-HostWindow* MainWindow() { return main_window; }
+void OpenMainWindow(std::unique_ptr<platform::Window> window) {
+  main_window = std::make_unique<HostWindow>(std::move(window));
+}
 
-void SetMainWindow(HostWindow* window) { main_window = window; }
+void CloseMainWindow() { main_window.reset(); }
+
+HostWindow* MainWindow() { return main_window.get(); }
 
 // Other window numbers name form objects, which this program never makes.
 HostWindow& RequireWindow(std::int32_t window) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -66,8 +67,9 @@ class Window {
 
   // Hands waiting messages to the events and returns without blocking.
   virtual void Poll(WindowEvents& events) = 0;
-  // Blocks until the events have received a key or a close, or returns at once when no key can ever come.
-  virtual void WaitForKey(WindowEvents& events) = 0;
+  // Blocks until the events have received a key or a close; false at once when no key can ever come (no one
+  // at the keyboard).
+  virtual bool WaitForKey(WindowEvents& events) = 0;
 
   virtual void ShowMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) = 0;
   // False when the clipboard cannot be opened.
@@ -76,5 +78,13 @@ class Window {
   // A run-time error report, given in full once more for a window whose console the user may not be watching.
   virtual void EchoReport(std::string_view text) = 0;
 };
+
+// How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs).
+enum class ConsoleKind : std::uint8_t { Window, Transcript };
+
+// The program's console window with its title (cp932); null when it cannot be made.
+std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind);
+// A box shown when there is no window to own it (start-up failures, a report after the window is gone).
+void ShowLoneMessageBox(std::string_view text, std::string_view caption, BoxIcon icon);
 
 }  // namespace platform

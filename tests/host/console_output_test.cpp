@@ -110,7 +110,7 @@ TEST_F(ConsoleOutput, ErrorsOfTheTargetAndTheWorkBuffer) {
   EXPECT_EQ(ErrorOf([] { PrintString(Separator::None); }), error::kNoPrintBuffer);
   memory::StopRefusing();
   EXPECT_EQ(string_stack::Depth(), 0);
-  SetMainWindow(nullptr);
+  CloseMainWindow();
   EXPECT_EQ(ErrorOf([] { PrintText("a", Separator::None); }), error::kDeviceFault);
   EXPECT_EQ(ErrorOf([] { SelectConsoleOutput(0); }), error::kNoSuchWindow);
 }

@@ -115,7 +115,7 @@ TEST_F(ConsoleTest, CursorRowAndPlaceCursorCheckTheirArguments) {
   EXPECT_EQ(ErrorOf([] { PlaceCursor(80, 0); }), error::kBadArgument);
   EXPECT_EQ(ErrorOf([] { PlaceCursor(0, 24); }), error::kBadArgument);
   EXPECT_EQ(ErrorOf([] { PlaceCursor(-1, 0); }), error::kBadArgument);
-  SetMainWindow(nullptr);
+  CloseMainWindow();
   EXPECT_EQ(ErrorOf([] { CursorRow(); }), error::kNoSuchWindow);
   EXPECT_EQ(ErrorOf([] { PlaceCursor(0, 0); }), error::kNoSuchWindow);
 }
