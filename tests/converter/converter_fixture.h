@@ -9,6 +9,7 @@
 #include "error_trap.h"
 #include "files/file_fixture.h"
 #include "host/recording_window.h"
+#include "run_state.h"
 #include "statements.h"
 
 struct Report {
@@ -20,7 +21,7 @@ class ConverterTest : public FileTest {
  protected:
   void SetUp() override {
     FileTest::SetUp();
-    SetMainWindow(&host);
+    OpenMainWindow(std::make_unique<RecordingWindow>(window));
     CheckStackBalance(true);
     SetErrorReportHook([this](const ModuleBlock*, RuntimeErrorNumber number, std::uint16_t line) {
       report = {number, line};
@@ -29,7 +30,8 @@ class ConverterTest : public FileTest {
   void TearDown() override {
     CheckStackBalance(false);
     FileTest::TearDown();
-    SetMainWindow(nullptr);
+    CloseMainWindow();
+    ResetHostRun();
   }
 
   // Runs one local routine of the converter on the program values; the exit code of the run.
@@ -50,12 +52,11 @@ class ConverterTest : public FileTest {
     return Read(card);
   }
 
-  std::string Row(std::int32_t row) const { return RowText(host.screen, row); }
+  std::string Row(std::int32_t row) const { return RowText(MainWindow()->screen, row); }
 
   Converter values;
   Report report;
   int exit_code = 0;
   int conversions = 0;
-  RecordingWindow window;
-  HostWindow host{window};
+  Recording window;
 };
