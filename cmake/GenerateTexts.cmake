@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.20)
 # Turns the cp932 form of the text catalogue into a C++ header of byte strings.
 # Every byte is written as a hex escape, so second bytes such as 0x5C never act as escapes.
-# Input: CATALOGUE (cp932 bytes, lines "Name|text", "#" lines and empty lines skipped); output: HEADER.
+# Input: CATALOGUE (cp932 bytes, lines "Name|text", "#" lines and empty lines skipped); output: HEADER with the
+# texts in namespace NAMESPACE.
 file(READ "${CATALOGUE}" hex HEX)
 string(REGEX MATCHALL ".." bytes "${hex}")
 
@@ -39,4 +40,4 @@ foreach(byte IN LISTS bytes)
 endforeach()
 
 file(WRITE "${HEADER}" "// Generated from the text catalogue: cp932 bytes of the program's texts.\n"
-  "#pragma once\n#include <string_view>\n\nnamespace texts {\n\n${body}\n}  // namespace texts\n")
+  "#pragma once\n#include <string_view>\n\nnamespace ${NAMESPACE} {\n\n${body}\n}  // namespace ${NAMESPACE}\n")

@@ -4,6 +4,7 @@
 #include "error_trap.h"
 #include "memory.h"
 #include "output_buffer.h"
+#include "output_target.h"
 
 namespace {
 
@@ -64,7 +65,11 @@ class FirstFailure {
 
 }  // namespace
 
-ChannelObject SelectOutputChannel(std::int32_t channel) { return OpenObject(channel); }
+ChannelObject SelectOutputChannel(std::int32_t channel) {
+  const ChannelObject object = OpenObject(channel);
+  CurrentOutputTarget() = {OutputKind::Channel, object};
+  return object;
+}
 
 void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t length) {
   FileRecord* file = FileAt(object);
@@ -75,9 +80,14 @@ void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t len
   if (failure != 0) RaiseError(ReadWriteFailureError(failure));
 }
 
-std::uint32_t PrintColumn(ChannelObject object) {
+std::uint32_t ChannelColumn(ChannelObject object) {
   const FileRecord* file = FileAt(object);
   return file == nullptr ? 0 : file->control->print_column;
+}
+
+std::uint32_t ChannelWidth(ChannelObject object) {
+  const FileRecord* file = FileAt(object);
+  return file == nullptr ? 0 : file->control->print_width;
 }
 
 void MarkRecordEnd(std::int32_t channel) {

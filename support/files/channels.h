@@ -31,10 +31,13 @@ void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode);
 
 // Printed output: the object a channel is open on, and the finished bytes of each printed item.
 using ChannelObject = std::int32_t;
+// Makes the channel the output target and returns the object it is open on.
 ChannelObject SelectOutputChannel(std::int32_t channel);
 void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t length);
 // Bytes written since the last line end.
-std::uint32_t PrintColumn(ChannelObject object);
+std::uint32_t ChannelColumn(ChannelObject object);
+// The line width of printed output; 0, no limit, for every channel.
+std::uint32_t ChannelWidth(ChannelObject object);
 
 // An output or append file receives its printed bytes whole records at a time. They are collected in a 64 KiB
 // buffer; when it is full, the bytes up to the last record end go to the file (a record longer than the buffer

@@ -1,7 +1,53 @@
-// Program entry. The converter and its console are not built yet: for now the program says so and ends.
+// Program entry: the command line decides between the interactive program and a batch run; the host then runs the
+// converter and returns the run's status.
+#include <unistd.h>
+
+#include <clocale>
 #include <cstdio>
 
-int main() {
-  std::puts("qelvorin: the runtime is built; the mailbox converter is not yet, so there is nothing to convert.");
-  return 0;
+#include "batch_dialogs.h"
+#include "command_line.h"
+#include "console_file_dialog.h"
+#include "converter.h"
+#include "file_dialogs.h"
+#include "host.h"
+
+namespace {
+
+constexpr int kBadCommandLine = 2;
+
+int RunConverter(platform::FileDialogs& dialogs) {
+  SetFileDialogs(&dialogs);
+  Converter values;
+  const Routine<Converter> program = MainProgram();
+  const int status = RunMain(program, values);
+  SetFileDialogs(nullptr);
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Names on the command line and on the terminal are in the locale's encoding.
+  std::setlocale(LC_CTYPE, "");
+  const Command command = ParseCommandLine(argc, argv, isatty(STDIN_FILENO) && isatty(STDOUT_FILENO));
+  switch (command.kind) {
+    case CommandKind::Help:
+      std::fputs(UsageText().c_str(), stdout);
+      return 0;
+    case CommandKind::Version:
+      std::puts("qelvorin 0.31");
+      return 0;
+    case CommandKind::Refused:
+      std::fprintf(stderr, "qelvorin: %s\n%s", command.reason.c_str(), UsageText().c_str());
+      return kBadCommandLine;
+    case CommandKind::Batch: {
+      BatchDialogs dialogs(command.mailboxes, command.output);
+      return RunHost(argc, argv, [&dialogs] { return RunConverter(dialogs); }, {platform::ConsoleKind::Transcript});
+    }
+    case CommandKind::Interactive:
+      break;
+  }
+  ConsoleFileDialog dialogs;
+  return RunHost(argc, argv, [&dialogs] { return RunConverter(dialogs); });
 }

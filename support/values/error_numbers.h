@@ -36,6 +36,8 @@ inline constexpr RuntimeErrorNumber kDimensionInHandler = 76;
 inline constexpr RuntimeErrorNumber kOutOfStackSpace = 81;
 inline constexpr RuntimeErrorNumber kStringSpaceCorrupt = 82;
 inline constexpr RuntimeErrorNumber kArgumentAreaFull = 89;
+inline constexpr RuntimeErrorNumber kNoPrintBuffer = 89;  // the work buffer of a printed item
+inline constexpr RuntimeErrorNumber kNoSuchWindow = 1000;
 
 }  // namespace error
 

@@ -58,10 +58,10 @@ RuntimeErrorNumber ErrorNumber() { return Errors().number; }
 Flow ResumeNext() { return ResumeAtStatement(Context().resume_next); }
 Flow ResumeRetry() { return ResumeAtStatement(Context().retry); }
 
-Flow ResumeAt(std::string_view label) {
+Flow ResumeAt(std::size_t statement) {
   RequireHandlerOfCurrentFrame();
   LeaveHandler();
-  return GoTo(label);
+  return JumpTo(statement);
 }
 
 std::string_view CatchingLabel() {

@@ -18,10 +18,11 @@
 void SetErrorTrap(std::string_view label);
 RuntimeErrorNumber ErrorNumber();
 
-// From the handler only (error 20 otherwise): continue after the failing statement, retry it, or go to a label.
+// From the handler only (error 20 otherwise): continue after the failing statement, retry it, or go to a
+// labelled statement (given by its position in the routine).
 Flow ResumeNext();
 Flow ResumeRetry();
-Flow ResumeAt(std::string_view label);
+Flow ResumeAt(std::size_t statement);
 
 // For the executor, inside its handler of RuntimeErrorSignal: the trap label when the current frame catches the
 // error, otherwise the signal is thrown on to the caller.

@@ -7,7 +7,8 @@
 #include "numbers.h"
 
 std::int32_t RoundToInteger(double value) {
-  const double rounded = std::trunc(value < 0 ? value - 0.5 : value + 0.5);
+  // Halves away from zero, decided on the exact value: adding 0.5 in double can round the sum up.
+  const double rounded = std::round(value);
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
     RaiseError(error::kOverflow);
   }

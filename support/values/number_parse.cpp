@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,36 +17,15 @@
 namespace {
 
 constexpr int kLargestExponent = 511;
+// More integer digits than this cannot be a 32-bit integer.
+constexpr std::int64_t kIntegerDigits = 10;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool IsWhole(double value, double low, double high) {
-  return value == std::trunc(value) && value >= low && value <= high;
-}
+bool Fits16(std::int64_t value) { return value >= -32768 && value <= 32767; }
 
-// Whole numbers take the smallest integer type that holds them; others single or double by written digits.
-NumberType TypeByValue(double value, int significant_digits) {
-  if (IsWhole(value, -32768, 32767)) return NumberType::Integer16;
-  if (IsWhole(value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max())) {
-    return NumberType::Integer32;
-  }
-  return significant_digits <= 7 ? NumberType::Single : NumberType::Double;
-}
-
-// Error 6 when the value does not fit its type; integers are rounded, singles stored in single precision.
-Number Fit(double value, NumberType type) {
-  switch (type) {
-    case NumberType::Integer16: {
-      const std::int32_t whole = RoundToInteger(value);
-      if (whole < -32768 || whole > 32767) RaiseError(error::kOverflow);
-      return {type, static_cast<double>(whole)};
-    }
-    case NumberType::Integer32: return {type, static_cast<double>(RoundToInteger(value))};
-    case NumberType::Single: return {type, static_cast<double>(StoreSingle(value))};
-    case NumberType::Double: break;
-  }
-  if (std::isinf(value)) RaiseError(error::kOverflow);
-  return {type, value};
+bool Fits32(std::int64_t value) {
+  return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
 }
 
 Number Radix(std::string_view digits, int radix) {
@@ -58,41 +39,52 @@ Number Radix(std::string_view digits, int radix) {
     value = value * radix + digit;
   }
   if (std::isinf(value)) return {NumberType::Integer16, 0};
-  return Fit(value, TypeByValue(value, 16));
+  if (value <= 32767) return {NumberType::Integer16, value};
+  if (value <= std::numeric_limits<std::int32_t>::max()) return {NumberType::Integer32, value};
+  return {NumberType::Double, value};
 }
 
+// A decimal number exactly as written: its value is 0.digits × 10^position, so whether it is whole, how it
+// rounds to an integer and its one correctly rounded conversion to single or double all come from the text.
 struct Decimal {
-  std::string cleaned;  // sign, digits and point, as std::from_chars reads them
-  int significant_digits = 0;
-  long exponent = 0;
+  bool negative = false;
+  bool has_digits = false;
+  std::string digits;  // significant digits: no leading zeros, trailing zeros dropped once scanned
+  std::size_t written_digits = 0;  // significant digits as written, trailing zeros included
+  std::int64_t position = 0;  // digits before the point, counted from the first significant one
+  std::int64_t exponent = 0;
   char exponent_letter = 0;
   char type_mark = 0;
 };
 
-// Reads the longest decimal number at the start of text; what cannot continue it is ignored.
-Decimal Scan(std::string_view text) {
-  Decimal decimal;
+std::size_t ScanMantissa(std::string_view text, Decimal& decimal) {
   std::size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    if (text[at] == '-') decimal.cleaned += '-';
-    ++at;
-  }
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) decimal.negative = text[at++] == '-';
   bool seen_point = false;
-  bool leading = true;
-  int digits_since_significant = 0;
   for (; at < text.size(); ++at) {
     const char c = text[at];
     if (c == '.' && !seen_point) {
       seen_point = true;
-    } else if (IsDigit(c)) {
-      if (c != '0') leading = false;
-      if (!leading) ++digits_since_significant;
-    } else {
-      break;
+      continue;
     }
-    decimal.cleaned += c;
+    if (!IsDigit(c)) break;
+    decimal.has_digits = true;
+    if (decimal.digits.empty() && c == '0') {
+      if (seen_point) --decimal.position;
+      continue;
+    }
+    decimal.digits += c;
+    if (!seen_point) ++decimal.position;
   }
-  decimal.significant_digits = digits_since_significant;
+  decimal.written_digits = decimal.digits.size();
+  decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+  return at;
+}
+
+// Reads the longest decimal number at the start of text; what cannot continue it is ignored.
+Decimal Scan(std::string_view text) {
+  Decimal decimal;
+  std::size_t at = ScanMantissa(text, decimal);
   if (at < text.size() && std::string_view("EeDd").find(text[at]) != std::string_view::npos) {
     decimal.exponent_letter = text[at++];
     bool negative = false;
@@ -107,39 +99,77 @@ Decimal Scan(std::string_view text) {
   return decimal;
 }
 
-NumberType TypeOf(const Decimal& decimal, double value) {
+std::int64_t Position(const Decimal& decimal) { return decimal.position + decimal.exponent; }
+
+bool IsWhole(const Decimal& decimal) {
+  return static_cast<std::int64_t>(decimal.digits.size()) <= Position(decimal);
+}
+
+// The value rounded half away from zero, or nothing when it has more integer digits than 32 bits can hold.
+std::optional<std::int64_t> Rounded(const Decimal& decimal) {
+  const std::int64_t position = Position(decimal);
+  if (decimal.digits.empty() || position < 0) return 0;
+  if (position > kIntegerDigits) return std::nullopt;
+  const std::string& digits = decimal.digits;
+  const auto integer_digits = static_cast<std::size_t>(position);
+  std::int64_t whole = 0;
+  for (std::size_t index = 0; index < integer_digits; ++index) {
+    whole = whole * 10 + (index < digits.size() ? digits[index] - '0' : 0);
+  }
+  // The first digit after the point decides alone: a half or more goes away from zero.
+  if (integer_digits < digits.size() && digits[integer_digits] >= '5') ++whole;
+  return decimal.negative ? -whole : whole;
+}
+
+// Converts the exact text once to the chosen binary type; too large is error 6, too small reads as 0.
+template <typename Binary>
+double Convert(const Decimal& decimal) {
+  if (decimal.digits.empty()) return 0;
+  const std::string text =
+      (decimal.negative ? "-0." : "0.") + decimal.digits + 'e' + std::to_string(Position(decimal));
+  Binary value = 0;
+  const auto [end, failure] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (failure == std::errc::result_out_of_range) {
+    if (Position(decimal) > 0) RaiseError(error::kOverflow);
+    return 0;
+  }
+  return value;
+}
+
+NumberType TypeOf(const Decimal& decimal) {
   if (decimal.exponent_letter == 'E' || decimal.exponent_letter == 'e') return NumberType::Single;
   if (decimal.exponent_letter == 'D' || decimal.exponent_letter == 'd') return NumberType::Double;
+  const std::optional<std::int64_t> whole = IsWhole(decimal) ? Rounded(decimal) : std::nullopt;
+  const bool whole32 = whole && Fits32(*whole);
   switch (decimal.type_mark) {
     case '%': return NumberType::Integer16;
-    case '&':
-      return IsWhole(value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max())
-                 ? NumberType::Integer32
-                 : NumberType::Double;
+    case '&': return whole32 ? NumberType::Integer32 : NumberType::Double;
     case '!': return NumberType::Single;
     case '#': return NumberType::Double;
-    default: return TypeByValue(value, decimal.significant_digits);
+    default: break;
   }
+  if (whole32) return Fits16(*whole) ? NumberType::Integer16 : NumberType::Integer32;
+  return decimal.written_digits <= 7 ? NumberType::Single : NumberType::Double;
 }
 
 Number ReadDecimal(std::string_view text) {
   const Decimal decimal = Scan(text);
-  if (std::labs(decimal.exponent) > kLargestExponent) RaiseError(error::kOverflow);
-  std::string number = decimal.cleaned;
-  if (number.find_first_of("0123456789") == std::string::npos) return {NumberType::Integer16, 0};
-  double mantissa = 0;
-  std::from_chars(number.data(), number.data() + number.size(), mantissa);
-  number += 'e' + std::to_string(decimal.exponent);
-  double value = 0;
-  const auto [end, failure] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (failure == std::errc::result_out_of_range) {
-    // Too small for a double reads as 0; too large is an overflow.
-    if (mantissa != 0 && std::log10(std::fabs(mantissa)) + static_cast<double>(decimal.exponent) > 0) {
-      RaiseError(error::kOverflow);
+  if (!decimal.has_digits) return {NumberType::Integer16, 0};
+  if (std::abs(decimal.exponent) > kLargestExponent) RaiseError(error::kOverflow);
+  const NumberType type = TypeOf(decimal);
+  switch (type) {
+    case NumberType::Integer16:
+    case NumberType::Integer32: {
+      const std::optional<std::int64_t> whole = Rounded(decimal);
+      if (!whole || !(type == NumberType::Integer16 ? Fits16(*whole) : Fits32(*whole))) {
+        RaiseError(error::kOverflow);
+      }
+      return {type, static_cast<double>(*whole)};
     }
-    value = 0;
+    case NumberType::Single: return {type, Convert<float>(decimal)};
+    case NumberType::Double: break;
   }
-  return Fit(value, TypeOf(decimal, value));
+  return {type, Convert<double>(decimal)};
 }
 
 }  // namespace

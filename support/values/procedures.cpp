@@ -4,6 +4,9 @@
 #include <cstring>
 
 #include "arrays.h"
+#include "error_trap.h"
+#include "run_context.h"
+#include "string_values.h"
 #include "statement_hook.h"
 
 namespace {

@@ -5,9 +5,6 @@
 #include <cstddef>
 #include <new>
 
-#include "routine.h"
-#include "string_values.h"
-
 // Room kept free below every frame, as the locals of a routine must leave it untouched.
 inline constexpr std::size_t kFrameReserve = 2048;
 inline constexpr std::size_t kDefaultFrameStackBudget = 256 * 1024;
@@ -21,20 +18,3 @@ void AbandonProcedure();
 
 void SetFrameStackBudget(std::size_t bytes);
 std::size_t FrameStackUsed();
-
-// Runs a named routine whose state holds a `locals` pointer. A string function's locals hold its `result`,
-// handed to the caller on the string stack.
-template <class State>
-void CallProcedure(const Routine<State>& routine, State& state) {
-  using Locals = std::remove_pointer_t<decltype(state.locals)>;
-  const std::uint32_t frame = Context().frame + 1;
-  state.locals = new (EnterProcedure(sizeof(Locals))) Locals();
-  try {
-    RunRoutine(routine, state);
-    if constexpr (requires { state.locals->result; }) ReturnStringResult(state.locals->result);
-    LeaveProcedure();
-  } catch (...) {
-    if (Context().frame == frame) AbandonProcedure();
-    throw;
-  }
-}

@@ -1,10 +1,11 @@
 // A routine as a list of numbered statements, and the executor that runs it on the current frame.
 //
-// One statement of the program is one entry: its source line, an optional label and a body that works on the
-// routine's state (the program-wide values, or a named routine's parameters and locals). A body returns nothing
-// to go on with the next statement, or a Flow: GoTo(label), CallRoutine(label), ReturnFromRoutine(), a resume
-// of the error handler, or kExit. A run-time error inside a body ends the statement; when the frame's trap
-// catches it, the executor continues at the trap label, otherwise the error passes to the caller.
+// One statement of the program is one entry: its source line and what it does to the routine's state (the
+// program-wide values, or a named routine's parameters and locals). Plain statements are lambdas without
+// captures; jumps, local routine calls, the error trap, resumes and block IFs are entries of their own
+// (statements.h), so that every label they name is checked when the list is built, as are the line numbers.
+// A run-time error inside a statement ends it; when the frame's trap catches it, the executor continues at the
+// trap label, otherwise the error passes to the caller.
 #pragma once
 
 #include <cstddef>
@@ -21,29 +22,74 @@
 #include "flow.h"
 #include "run_context.h"
 #include "statement_hook.h"
+#include "string_stack.h"
+
+enum class EntryKind : std::uint8_t {
+  Do,      // runs its body
+  Jump,    // goes to its target, always or when its condition says so
+  GoSub,   // calls the local routine at its target
+  Return,  // returns from the local routine to the statement after its call
+  Exit,    // ends the routine
+  Trap,    // arms the frame's trap at its target, or disarms it
+  Resume,  // leaves the error handler for its target
+  If,      // block IF: on a false condition, goes to the next branch
+  ElseIf,  // entered by a jump: as If; reached from the branch above: goes past EndIf
+  Else,    // marker: reached from the branch above, goes past EndIf
+  EndIf,   // marker
+  Label,   // marker naming the statement after it
+};
+
+// A statement list entry that does not depend on the routine's state: jumps, markers and labels.
+struct EntrySpec {
+  EntryKind kind;
+  std::uint16_t line = 0;
+  std::string_view label;
+  std::string_view target;
+  bool jump_when = true;
+};
+
+// An entry whose condition is a lambda without captures, evaluated on the routine's state.
+template <class Condition>
+struct ConditionalSpec {
+  EntrySpec entry;
+};
 
 template <class State>
 struct Statement {
   using Body = Flow (*)(State&);
+  using Test = bool (*)(State&);
 
   template <class Lambda>
     requires std::is_empty_v<Lambda>
-  Statement(std::uint16_t source_line, Lambda) : line(source_line), body(&Invoke<Lambda>) {}
+  Statement(std::uint16_t source_line, Lambda) : Statement({}, source_line, &Invoke<Lambda>) {}
   template <class Lambda>
     requires std::is_empty_v<Lambda>
   Statement(std::string_view statement_label, std::uint16_t source_line, Lambda)
-      : line(source_line), label(statement_label), body(&Invoke<Lambda>) {}
+      : Statement(statement_label, source_line, &Invoke<Lambda>) {}
   // A body shared by several statements or routines, written as a function.
-  Statement(std::uint16_t source_line, Body shared) : line(source_line), body(shared) {}
+  Statement(std::uint16_t source_line, Body shared) : Statement({}, source_line, shared) {}
   Statement(std::string_view statement_label, std::uint16_t source_line, Body shared)
-      : line(source_line), label(statement_label), body(shared) {}
+      : kind(EntryKind::Do), line(source_line), label(statement_label), body(shared) {}
 
+  Statement(const EntrySpec& spec)  // NOLINT: entries are written as plain calls in the list
+      : kind(spec.kind), line(spec.line), label(spec.label), target(spec.target), jump_when(spec.jump_when) {}
+  template <class Condition>
+  Statement(const ConditionalSpec<Condition>& spec)  // NOLINT
+      : Statement(spec.entry) {
+    test = &Check<Condition>;
+  }
+
+  EntryKind kind;
   std::uint16_t line;
   std::string_view label;
-  Body body;
+  std::string_view target;
+  bool jump_when = true;
+  Body body = nullptr;
+  Test test = nullptr;
+
+  bool IsStatement() const { return kind != EntryKind::Else && kind != EntryKind::EndIf && kind != EntryKind::Label; }
 
  private:
-  // Bodies are lambdas without captures: all they touch comes through the state.
   template <class Lambda>
   static Flow Invoke(State& state) {
     if constexpr (std::is_void_v<std::invoke_result_t<Lambda, State&>>) {
@@ -53,22 +99,38 @@ struct Statement {
       return Lambda{}(state);
     }
   }
+  template <class Condition>
+  static bool Check(State& state) {
+    return static_cast<bool>(Condition{}(state));
+  }
 };
+
+template <class State>
+using Section = std::vector<Statement<State>>;
+
+// Fails the build of a routine: a misspelt label or a misplaced line number is a fault of the program itself.
+[[noreturn]] inline void RejectRoutine(const std::string& reason) { throw std::logic_error(reason); }
 
 template <class State>
 class Routine {
  public:
   Routine(const ModuleBlock& module, std::initializer_list<Statement<State>> statements)
-      : Routine(module, std::vector<Statement<State>>(statements)) {}
+      : Routine(module, Section<State>(statements)) {}
+  // The main program is assembled from sections, one per local routine, in the order of their lines.
+  Routine(const ModuleBlock& module, std::initializer_list<Section<State>> sections)
+      : Routine(module, Join(sections)) {}
 
-  Routine(const ModuleBlock& module, std::vector<Statement<State>> statements)
-      : module_(&module), statements_(std::move(statements)) {
-    for (std::size_t index = 0; index < statements_.size(); ++index) {
-      const std::string_view label = statements_[index].label;
-      if (!label.empty() && !labels_.emplace(label, index).second) {
-        throw std::logic_error("label defined twice: " + std::string(label));
-      }
-    }
+  Routine(const ModuleBlock& module, Section<State> statements)
+      : module_(&module),
+        statements_(std::move(statements)),
+        target_(statements_.size()),
+        branch_end_(statements_.size()),
+        next_(statements_.size()) {
+    CollectLabels();
+    CheckLines();
+    ResolveTargets();
+    ResolveBlocks();
+    ResolveNext();
   }
 
   const ModuleBlock& module() const { return *module_; }
@@ -77,26 +139,155 @@ class Routine {
 
   std::size_t IndexOf(std::string_view label) const {
     const auto found = labels_.find(label);
-    if (found == labels_.end()) throw std::logic_error("no statement has the label " + std::string(label));
+    if (found == labels_.end()) RejectRoutine("no statement has the label " + std::string(label));
     return found->second;
   }
 
-  // The statement that follows the one at index under the given flow; size() ends the routine.
-  std::size_t Follow(const Flow& flow, std::size_t index) const {
-    switch (flow.kind) {
-      case FlowKind::Next: return index + 1;
-      case FlowKind::GoTo: return IndexOf(flow.label);
-      case FlowKind::Jump: return flow.statement;
-      case FlowKind::Exit: return size();
-    }
-    return size();
-  }
+  // Where the statement at index continues: its resolved target, and the statement that follows it.
+  std::size_t TargetOf(std::size_t index) const { return target_[index]; }
+  std::size_t NextOf(std::size_t index) const { return next_[index]; }
+  std::size_t BranchEndOf(std::size_t index) const { return branch_end_[index]; }
 
  private:
+  static Section<State> Join(std::initializer_list<Section<State>> sections) {
+    Section<State> joined;
+    for (const Section<State>& section : sections) joined.insert(joined.end(), section.begin(), section.end());
+    return joined;
+  }
+
+  void CollectLabels() {
+    for (std::size_t index = 0; index < size(); ++index) {
+      const std::string_view label = statements_[index].label;
+      if (!label.empty() && !labels_.emplace(label, index).second) {
+        RejectRoutine("label defined twice: " + std::string(label));
+      }
+    }
+  }
+
+  void CheckLines() const {
+    std::uint32_t previous = 0;
+    for (const Statement<State>& statement : statements_) {
+      if (!statement.IsStatement()) continue;
+      if (statement.line <= previous) {
+        RejectRoutine("line " + std::to_string(statement.line) + " does not follow line " + std::to_string(previous));
+      }
+      previous = statement.line;
+    }
+  }
+
+  void ResolveTargets() {
+    for (std::size_t index = 0; index < size(); ++index) {
+      const Statement<State>& statement = statements_[index];
+      const bool names_target = statement.kind == EntryKind::Jump || statement.kind == EntryKind::GoSub ||
+                                statement.kind == EntryKind::Resume ||
+                                (statement.kind == EntryKind::Trap && !statement.target.empty());
+      if (names_target) target_[index] = IndexOf(statement.target);
+    }
+  }
+
+  // Block IFs: a false condition goes to the next ElseIf, past the Else, or past the EndIf; the end of a
+  // branch goes past the EndIf.
+  void ResolveBlocks() {
+    struct Block {
+      std::size_t head;  // the If or ElseIf whose false condition is not placed yet
+      std::vector<std::size_t> branch_ends;
+      bool has_else = false;
+    };
+    std::vector<Block> open;
+    for (std::size_t index = 0; index < size(); ++index) {
+      switch (statements_[index].kind) {
+        case EntryKind::If: open.push_back({index, {}, false}); break;
+        case EntryKind::ElseIf:
+        case EntryKind::Else: {
+          if (open.empty() || open.back().has_else) RejectRoutine("ElseIf or Else outside a block at " + Where(index));
+          Block& block = open.back();
+          const bool is_else = statements_[index].kind == EntryKind::Else;
+          target_[block.head] = is_else ? index + 1 : index;
+          block.head = is_else ? kNoStatement : index;
+          block.has_else = is_else;
+          block.branch_ends.push_back(index);
+          break;
+        }
+        case EntryKind::EndIf: {
+          if (open.empty()) RejectRoutine("EndIf without If at " + Where(index));
+          const Block& block = open.back();
+          if (block.head != kNoStatement) target_[block.head] = index + 1;
+          for (const std::size_t end : block.branch_ends) branch_end_[end] = index + 1;
+          open.pop_back();
+          break;
+        }
+        default: break;
+      }
+    }
+    if (!open.empty()) RejectRoutine("If without EndIf at " + Where(open.back().head));
+  }
+
+  // The statement after index in the order of execution: falling into an ElseIf or Else ends the branch.
+  void ResolveNext() {
+    for (std::size_t index = 0; index < size(); ++index) {
+      std::size_t next = index + 1;
+      while (next < size() && (statements_[next].kind == EntryKind::ElseIf || statements_[next].kind == EntryKind::Else)) {
+        next = branch_end_[next];
+      }
+      next_[index] = next;
+    }
+  }
+
+  std::string Where(std::size_t index) const {
+    for (std::size_t before = index + 1; before-- > 0;) {
+      if (statements_[before].IsStatement()) return "line " + std::to_string(statements_[before].line);
+    }
+    return "the start";
+  }
+
   const ModuleBlock* module_;
-  std::vector<Statement<State>> statements_;
+  Section<State> statements_;
+  std::vector<std::size_t> target_;
+  std::vector<std::size_t> branch_end_;  // of an ElseIf or Else: past its EndIf
+  std::vector<std::size_t> next_;
   std::unordered_map<std::string_view, std::size_t> labels_;
 };
+
+// Runs one entry and returns the position of the entry that runs next.
+template <class State>
+std::size_t RunEntry(const Routine<State>& routine, std::size_t index, State& state) {
+  const Statement<State>& statement = routine[index];
+  const std::size_t next = routine.NextOf(index);
+  if (!statement.IsStatement()) return statement.kind == EntryKind::Else ? routine.BranchEndOf(index) : index + 1;
+  StatementStart(index, next);
+  SetLine(statement.line);
+  switch (statement.kind) {
+    case EntryKind::Do: {
+      const std::uint16_t depth = string_stack::Depth();
+      const Flow flow = statement.body(state);
+      if (StackBalanceChecked() && string_stack::Depth() != depth) {
+        RejectRoutine("line " + std::to_string(statement.line) + " leaves the string stack unbalanced");
+      }
+      if (flow.kind == FlowKind::Jump) return flow.statement;
+      return flow.kind == FlowKind::Exit ? routine.size() : next;
+    }
+    case EntryKind::Jump:
+      if (statement.test != nullptr && statement.test(state) != statement.jump_when) return next;
+      return routine.TargetOf(index);
+    case EntryKind::If:
+    case EntryKind::ElseIf:
+      return statement.test(state) ? next : routine.TargetOf(index);
+    case EntryKind::GoSub:
+      CallRoutine();
+      return routine.TargetOf(index);
+    case EntryKind::Return:
+      return ReturnFromRoutine().statement;
+    case EntryKind::Exit:
+      return routine.size();
+    case EntryKind::Trap:
+      SetErrorTrap(statement.target);
+      return next;
+    case EntryKind::Resume:
+      return ResumeAt(routine.TargetOf(index)).statement;
+    default:
+      return next;
+  }
+}
 
 // Runs the routine's statements on the current frame until it ends; errors the frame does not catch pass on.
 template <class State>
@@ -105,12 +296,7 @@ void RunRoutine(const Routine<State>& routine, State& state) {
   std::size_t index = 0;
   for (;;) {
     try {
-      while (index < routine.size()) {
-        const Statement<State>& statement = routine[index];
-        StatementStart(index + 1);
-        SetLine(statement.line);
-        index = routine.Follow(statement.body(state), index);
-      }
+      while (index < routine.size()) index = RunEntry(routine, index, state);
       return;
     } catch (const RuntimeErrorSignal&) {
       index = routine.IndexOf(CatchingLabel());

@@ -19,15 +19,16 @@ std::uint32_t poll_countdown = 0;
 std::function<void()> poll_hook;
 std::array<RoutineCall, kRoutineCallLimit> routine_calls;
 std::size_t routine_call_depth = 0;
+bool stack_balance_checked = false;
 
 }  // namespace
 
-void StatementStart(std::size_t next_statement) {
+void StatementStart(std::size_t statement, std::size_t next_statement) {
   RunContext& context = Context();
   context.next_statement = next_statement;
   if (!context.trap_label.empty() && !Errors().in_handler) {
     context.resume_next = next_statement;
-    context.retry = next_statement - 1;
+    context.retry = statement;
   }
   if (poll_countdown != 0) {
     --poll_countdown;
@@ -41,11 +42,10 @@ void SetLine(std::uint16_t line) { Context().line = line; }
 
 void SetPollHook(std::function<void()> poll) { poll_hook = std::move(poll); }
 
-Flow CallRoutine(std::string_view label) {
+void CallRoutine() {
   if (routine_call_depth == kRoutineCallLimit) RaiseError(error::kTooManyNestedCalls);
   const RunContext& context = Context();
   routine_calls[routine_call_depth++] = {-1, context.frame, context.next_statement, context.line};
-  return GoTo(label);
 }
 
 Flow ReturnFromRoutine() {
@@ -64,6 +64,9 @@ void DiscardFrameRoutineCalls() {
   const std::uint32_t frame = Context().frame;
   while (routine_call_depth > 0 && routine_calls[routine_call_depth - 1].frame == frame) --routine_call_depth;
 }
+
+void CheckStackBalance(bool enabled) { stack_balance_checked = enabled; }
+bool StackBalanceChecked() { return stack_balance_checked; }
 
 void ResetStatementHook() {
   poll_countdown = 0;

@@ -143,8 +143,8 @@ std::size_t Compact() {
   }
   const bool removed = write != used;
   used = write;
-  if (used == 0) return kUnit;
   if (removed) CorrectOwners(first_moved < used ? first_moved : used);
+  // An emptied space shrinks too, so that the room reported is the room there is.
   const std::size_t wanted_units = used / kUnit + 1;
   if (units > wanted_units) Resize(wanted_units);
   return FreeRoom();

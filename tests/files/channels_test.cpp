@@ -202,11 +202,11 @@ TEST_F(Channels, WritingMovesThePositionAndCountsTheColumn) {
   Open(path, 3, file_mode::kOutput);
   const ChannelObject output = SelectOutputChannel(3);
   Print(3, "abc");
-  EXPECT_EQ(PrintColumn(output), 3u);
+  EXPECT_EQ(ChannelColumn(output), 3u);
   Print(3, "de\r\nf");
-  EXPECT_EQ(PrintColumn(output), 1u);
+  EXPECT_EQ(ChannelColumn(output), 1u);
   Print(3, "\r\n");
-  EXPECT_EQ(PrintColumn(output), 0u);
+  EXPECT_EQ(ChannelColumn(output), 0u);
   Write(Path("in.mbx"), "x");
   Open(Path("in.mbx"), 1, file_mode::kInput);
   EXPECT_EQ(ErrorOf([] { Print(1, "no"); }), error::kBadFileMode);

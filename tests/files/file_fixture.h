@@ -50,16 +50,18 @@ inline void Close(std::int32_t channel) {
 
 class FileTest : public RuntimeTest {
  protected:
+  // The folder lies under TMPDIR when it is set (temp_directory_path reads it), else under /tmp.
   void SetUp() override {
-    char name[] = "/tmp/qelvorin-test-XXXXXX";
-    folder = mkdtemp(name);
+    std::string name = (std::filesystem::temp_directory_path() / "qelvorin-test-XXXXXX").string();
+    ASSERT_NE(mkdtemp(name.data()), nullptr) << name;
+    folder = name;
   }
 
   void TearDown() override {
     CloseChannels({});
     for (std::int32_t slot = 1; slot <= kSearchSlots; ++slot) DirClose(slot);
     RuntimeTest::TearDown();
-    std::filesystem::remove_all(folder);
+    if (!folder.empty()) std::filesystem::remove_all(folder);
   }
 
   std::string Path(const std::string& name) const { return folder + "/" + name; }

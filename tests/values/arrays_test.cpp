@@ -1,6 +1,6 @@
 // Arrays of strings: bounds, automatic dimensioning and release with their routine.
 #include "arrays.h"
-#include "procedures.h"
+#include "named_routine.h"
 #include "runtime_fixture.h"
 
 namespace {
@@ -74,24 +74,22 @@ TEST_F(Arrays, DimensioningInsideTheErrorHandlerIs76) {
   EXPECT_EQ(ErrorOf([&] { late[0]; }), error::kDimensionInHandler);
 }
 
-struct LocalArrayState {
+struct LocalArrayFrame {
   StringArray* array;
-  StringDescriptor* locals;
 };
 
-const Routine<LocalArrayState> kFillsALocalArray(kQelvorinModule, {
-    {10, [](LocalArrayState& s) {
-       DimensionArray(s.array->Request(5));
-       AssignConstant((*s.array)[5], "goes with the routine");
+const NamedRoutine<LocalArrayFrame, &LocalArrayFrame::array> FillsALocalArray(kQelvorinModule, {
+    {10, [](LocalArrayFrame& f) {
+       DimensionArray(f.array->Request(5));
+       AssignConstant((*f.array)[5], "goes with the routine");
      }},
 });
 
 TEST_F(Arrays, ArraysOfANamedRoutineAreFreedWhenItIsLeft) {
   DimensionArray(kept.Request(2));
   AssignConstant(kept[2], "stays");
-  LocalArrayState state{&local, nullptr};
   const std::size_t blocks = memory::LiveBlocks();
-  CallProcedure(kFillsALocalArray, state);
+  FillsALocalArray(local);
   EXPECT_EQ(local.descriptor.data, nullptr);
   EXPECT_EQ(memory::LiveBlocks(), blocks);
   EXPECT_EQ(TextOf(kept[2]), "stays");

@@ -2,8 +2,8 @@
 #include <vector>
 
 #include "argument_area.h"
-#include "procedures.h"
-#include "routine.h"
+#include "named_routine.h"
+#include "statements.h"
 #include "runtime_fixture.h"
 
 namespace {
@@ -46,7 +46,7 @@ Flow RecordAndResumeNext(Program& p) {
 
 TEST_F(Statements, ATrappedErrorResumesAfterTheFailingStatementWithAnEmptyStack) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("handler"); }},
+      OnErrorGoTo(10, "handler"),
       {20, [](Program& p) {
          p.trail.push_back(20);
          Push("a");
@@ -70,11 +70,11 @@ TEST_F(Statements, ATrappedErrorResumesAfterTheFailingStatementWithAnEmptyStack)
 
 TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("retry"); }},
+      OnErrorGoTo(10, "retry"),
       {20, [](Program& p) {
          if (++p.attempts < 3) RaiseError(error::kOverflow);
        }},
-      {30, [](Program&) { SetErrorTrap("elsewhere"); }},
+      OnErrorGoTo(30, "elsewhere"),
       {40, [](Program&) { RaiseError(error::kBadFileName); }},
       {50, [](Program& p) { p.trail.push_back(50); }},
       {"done", 60, [](Program& p) {
@@ -82,7 +82,8 @@ TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
          return kExit;
        }},
       {"retry", 100, [](Program&) { return ResumeRetry(); }},
-      {"elsewhere", 110, [](Program&) { return ResumeAt("done"); }},
+      Label("elsewhere"),
+      ResumeAtLabel(110, "done"),
   });
   EXPECT_EQ(Run(main), 0);
   EXPECT_EQ(program.attempts, 3);
@@ -91,7 +92,7 @@ TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
 
 TEST_F(Statements, AnErrorInsideTheHandlerAtMainLevelIsReported) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("handler"); }},
+      OnErrorGoTo(10, "handler"),
       {20, [](Program&) { RaiseError(error::kBadArgument); }},
       {30, [](Program&) { return kExit; }},
       {"handler", 100, [](Program&) { RaiseError(error::kOverflow); }},
@@ -118,12 +119,10 @@ TEST_F(Statements, ResumeWithoutAnErrorIs20) {
 
 TEST_F(Statements, LocalRoutinesNestUpTo128Calls) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { return CallRoutine("deeper"); }},
-      {20, [](Program&) { return kExit; }},
-      {"deeper", 200, [](Program& p) {
-         p.depth_seen = RoutineCallDepth();
-         return CallRoutine("deeper");
-       }},
+      GoSub(10, "deeper"),
+      ExitRoutine(20),
+      {"deeper", 200, [](Program& p) { p.depth_seen = RoutineCallDepth(); }},
+      GoSub(210, "deeper"),
   });
   EXPECT_EQ(Run(main), 1);
   EXPECT_EQ(report.number, error::kTooManyNestedCalls);
@@ -131,7 +130,7 @@ TEST_F(Statements, LocalRoutinesNestUpTo128Calls) {
 
   ReleaseRuntime();
   const Routine<Program> stray_return(kQelvorinModule, {
-      {10, [](Program&) { return ReturnFromRoutine(); }},
+      Return(10),
   });
   EXPECT_EQ(Run(stray_return), 1);
   EXPECT_EQ(report.number, error::kReturnWithoutCall);
@@ -139,16 +138,14 @@ TEST_F(Statements, LocalRoutinesNestUpTo128Calls) {
 
 TEST_F(Statements, ALocalRoutineReturnsAfterItsCall) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program& p) {
-         p.trail.push_back(10);
-         return CallRoutine("sub");
-       }},
+      {10, [](Program& p) { p.trail.push_back(10); }},
+      GoSub(11, "sub"),
       {20, [](Program& p) {
          p.trail.push_back(20);
          return kExit;
        }},
       {"sub", 30, [](Program& p) { p.trail.push_back(30); }},
-      {31, [](Program&) { return ReturnFromRoutine(); }},
+      Return(31),
   });
   EXPECT_EQ(Run(main), 0);
   EXPECT_EQ(program.trail, (std::vector<int>{10, 30, 20}));
@@ -157,15 +154,15 @@ TEST_F(Statements, ALocalRoutineReturnsAfterItsCall) {
 
 TEST_F(Statements, ResumeNextAfterAnErrorInALocalRoutineContinuesInsideIt) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("handler"); }},
-      {20, [](Program&) { return CallRoutine("sub"); }},
+      OnErrorGoTo(10, "handler"),
+      GoSub(20, "sub"),
       {30, [](Program& p) {
          p.trail.push_back(30);
          return kExit;
        }},
       {"sub", 40, [](Program&) { RaiseError(error::kBadArgument); }},
       {41, [](Program& p) { p.trail.push_back(41); }},
-      {42, [](Program&) { return ReturnFromRoutine(); }},
+      Return(42),
       {"handler", 100, RecordAndResumeNext},
   });
   EXPECT_EQ(Run(main), 0);
@@ -195,7 +192,7 @@ TEST_F(Statements, ThePollCanEndTheRun) {
 
 TEST_F(Statements, ArgumentRecordsOfTheCatchingFrameAreReleased) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("handler"); }},
+      OnErrorGoTo(10, "handler"),
       {20, [](Program&) {
          Push("argument");
          MakeStringArgument();
@@ -211,35 +208,25 @@ TEST_F(Statements, ArgumentRecordsOfTheCatchingFrameAreReleased) {
 }
 
 // A named routine in the manner of the converter's: its parameters by reference and zeroed locals.
-struct DayLocals {
+struct DayFrame {
+  Program* program;
   StringDescriptor scratch;
-  StringDescriptor result;
   float number;
 };
 
-struct DayState {
-  Program* program;
-  DayLocals* locals;
-};
-
-const Routine<DayState> kFailingDay(kQelvorinModule, {
-    {500, [](DayState& s) {
-       s.program->trail.push_back(s.locals->scratch.kind == StringKind::Unassigned && s.locals->number == 0 ? 1 : 0);
-       AssignConstant(s.locals->scratch, "local bytes");
-       s.program->local_bytes = s.locals->scratch.data;
+const NamedRoutine<DayFrame, &DayFrame::program> FailingDay(kQelvorinModule, {
+    {500, [](DayFrame& f) {
+       f.program->trail.push_back(f.scratch.kind == StringKind::Unassigned && f.number == 0 ? 1 : 0);
+       AssignConstant(f.scratch, "local bytes");
+       f.program->local_bytes = f.scratch.data;
      }},
-    {510, [](DayState&) { RaiseError(error::kBadArgument); }},
-    {520, [](DayState& s) { s.program->trail.push_back(520); }},
+    {510, [](DayFrame&) { RaiseError(error::kBadArgument); }},
+    {520, [](DayFrame& f) { f.program->trail.push_back(520); }},
 });
-
-void FailingDay(Program& p) {
-  DayState state{&p, nullptr};
-  CallProcedure(kFailingDay, state);
-}
 
 TEST_F(Statements, AnErrorInANamedRoutineLeavesItAndIsCaughtByTheCaller) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("handler"); }},
+      OnErrorGoTo(10, "handler"),
       {20, [](Program& p) { FailingDay(p); }},
       {30, [](Program& p) {
          p.trail.push_back(30);
@@ -265,21 +252,18 @@ TEST_F(Statements, AnUncaughtErrorInANamedRoutineReportsItsOwnLine) {
   EXPECT_EQ(report.line, 510);
 }
 
-const Routine<DayState> kTrappingDay(kQelvorinModule, {
-    {600, [](DayState&) { SetErrorTrap("own handler"); }},
-    {610, [](DayState&) { RaiseError(error::kOverflow); }},
-    {620, [](DayState&) { return kExit; }},
-    {"own handler", 630, [](DayState& s) { s.program->trail.push_back(630); }},
+const NamedRoutine<DayFrame, &DayFrame::program> TrappingDay(kQelvorinModule, {
+    OnErrorGoTo(600, "own handler"),
+    {610, [](DayFrame&) { RaiseError(error::kOverflow); }},
+    ExitRoutine(620),
+    {"own handler", 630, [](DayFrame& f) { f.program->trail.push_back(630); }},
     // Falls off the end while its own handler runs.
 });
 
 TEST_F(Statements, ANamedRoutineEndingInsideItsHandlerIs19AndTrapsBelongToTheirFrame) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("handler"); }},
-      {20, [](Program& p) {
-         DayState state{&p, nullptr};
-         CallProcedure(kTrappingDay, state);
-       }},
+      OnErrorGoTo(10, "handler"),
+      {20, [](Program& p) { TrappingDay(p); }},
       {30, [](Program& p) {
          p.trail.push_back(30);
          p.depth_seen = Context().trap_label == "handler";
@@ -293,19 +277,16 @@ TEST_F(Statements, ANamedRoutineEndingInsideItsHandlerIs19AndTrapsBelongToTheirF
   EXPECT_EQ(program.depth_seen, 1u);
 }
 
-const Routine<DayState> kFailingHandler(kQelvorinModule, {
-    {650, [](DayState&) { SetErrorTrap("own handler"); }},
-    {660, [](DayState&) { RaiseError(error::kOverflow); }},
-    {"own handler", 670, [](DayState&) { RaiseError(error::kDivisionByZero); }},
+const NamedRoutine<DayFrame, &DayFrame::program> FailingHandler(kQelvorinModule, {
+    OnErrorGoTo(650, "own handler"),
+    {660, [](DayFrame&) { RaiseError(error::kOverflow); }},
+    {"own handler", 670, [](DayFrame&) { RaiseError(error::kDivisionByZero); }},
 });
 
 TEST_F(Statements, AnErrorInsideANamedRoutinesHandlerIsCaughtFurtherOut) {
   const Routine<Program> main(kQelvorinModule, {
-      {10, [](Program&) { SetErrorTrap("handler"); }},
-      {20, [](Program& p) {
-         DayState state{&p, nullptr};
-         CallProcedure(kFailingHandler, state);
-       }},
+      OnErrorGoTo(10, "handler"),
+      {20, [](Program& p) { FailingHandler(p); }},
       {30, [](Program&) { return kExit; }},
       {"handler", 100, RecordAndResumeNext},
   });
@@ -315,14 +296,18 @@ TEST_F(Statements, AnErrorInsideANamedRoutinesHandlerIsCaughtFurtherOut) {
   EXPECT_EQ(Context().frame, 0u);
 }
 
-const Routine<DayState> kDayName(kQelvorinModule, {
-    {700, [](DayState& s) { AssignConstant(s.locals->scratch, "discarded"); }},
-    {710, [](DayState& s) { AssignConstant(s.locals->result, "Friday"); }},
+struct DayNameFrame {
+  StringDescriptor result;
+  StringDescriptor scratch;
+};
+
+const NamedRoutine<DayNameFrame> DayName(kQelvorinModule, {
+    {700, [](DayNameFrame& f) { AssignConstant(f.scratch, "discarded"); }},
+    {710, [](DayNameFrame& f) { AssignConstant(f.result, "Friday"); }},
 });
 
 TEST_F(Statements, AStringResultSurvivesTheRoutineItsLocalsDoNot) {
-  DayState state{&program, nullptr};
-  CallProcedure(kDayName, state);
+  DayName().Push();
   const StringDescriptor result = PopString();
   EXPECT_EQ(result.kind, StringKind::Temporary);
   EXPECT_EQ(TextOf(result), "Friday");
@@ -330,26 +315,23 @@ TEST_F(Statements, AStringResultSurvivesTheRoutineItsLocalsDoNot) {
   EXPECT_EQ(string_space::Compact(), string_space::kUnit);  // nothing else is live
 }
 
-struct DeepState {
+struct DeepFrame {
   int* depth;
-  DayLocals* locals;
+  StringDescriptor scratch;
 };
 
-const Routine<DeepState> kRecursing(kQelvorinModule, {
-    {800, [](DeepState& s) {
-       ++*s.depth;
-       DeepState inner{s.depth, nullptr};
-       CallProcedure(kRecursing, inner);
+extern const NamedRoutine<DeepFrame, &DeepFrame::depth> Recursing;
+const NamedRoutine<DeepFrame, &DeepFrame::depth> Recursing(kQelvorinModule, {
+    {800, [](DeepFrame& f) {
+       ++*f.depth;
+       Recursing(*f.depth);
      }},
 });
 
 TEST_F(Statements, NamedRoutinesNestUntilTheFrameBudgetRunsOut) {
   SetFrameStackBudget(16 * 1024);
   int depth = 0;
-  const RuntimeErrorNumber raised = ErrorOf([&] {
-    DeepState state{&depth, nullptr};
-    CallProcedure(kRecursing, state);
-  });
+  const RuntimeErrorNumber raised = ErrorOf([&] { Recursing(depth); });
   SetFrameStackBudget(kDefaultFrameStackBudget);
   EXPECT_EQ(raised, error::kOutOfStackSpace);
   EXPECT_GT(depth, 10);

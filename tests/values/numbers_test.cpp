@@ -1,5 +1,6 @@
 // Number texts both ways, rounding and the floating-point checks.
 #include <cfenv>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -105,7 +106,46 @@ TEST_F(Numbers, OverflowsAre6) {
   EXPECT_EQ(ErrorOf([] { Read("1D309"); }), error::kOverflow);
   EXPECT_EQ(ErrorOf([] { Read("40000%"); }), error::kOverflow);
   EXPECT_EQ(Read("1D-400").value, 0);
+  EXPECT_EQ(Read("1E-50").value, 0);
   EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+TEST_F(Numbers, DecimalsBeyondADoubleAre6) {
+  const std::string ten_to_309 = "1" + std::string(309, '0');
+  const std::string nines = "9" + std::string(308, '9');
+  for (const std::string& text : {ten_to_309, nines, ten_to_309 + "#", nines + "#", ten_to_309 + "D1",
+                                  "-" + nines, ten_to_309 + "%", "." + ten_to_309 + "D310"}) {
+    EXPECT_EQ(ErrorOf([&] { Read(text); }), error::kOverflow) << text.substr(0, 3) << "... " << text.size();
+  }
+  EXPECT_EQ(Read("." + ten_to_309).value, 0.1);
+  EXPECT_EQ(Read("0." + std::string(400, '0') + "1#").value, 0);
+}
+
+TEST_F(Numbers, TextsWithoutDigitsReadAsZeroWhateverTheExponent) {
+  for (const char* text : {".E999", "+.E5", "-.E999", "+.D-999", "-.e"}) {
+    EXPECT_EQ(ErrorOf([&] { EXPECT_EQ(Read(text).value, 0) << text; }), 0) << text;
+  }
+}
+
+TEST_F(Numbers, LongDecimalsAreRoundedOnceToTheirType) {
+  // Just above the halfway point between 1 and the next single: through a double it would land on the half and
+  // round to even.
+  const float above_one = std::nextafter(1.0f, 2.0f);
+  EXPECT_EQ(Read("1.0000000596046447753906250000001!").value, above_one);
+  EXPECT_EQ(Read("1.0000000596046447753906250000001E0").value, above_one);
+  EXPECT_EQ(Read("1.000000059604644775390625!").value, 1.0);  // exactly halfway: to even
+  // Whole and rounded on the exact value, not on its nearest double.
+  EXPECT_EQ(Read("0.49999999999999999999%").value, 0);
+  EXPECT_EQ(Read("-0.49999999999999999999%").value, 0);
+  EXPECT_EQ(Read("7.5%").value, 8);
+  EXPECT_EQ(Read("-7.5%").value, -8);
+  EXPECT_EQ(ErrorOf([] { Read("32767.5%"); }), error::kOverflow);
+  EXPECT_EQ(Read("32767.99999999999999999").type, NumberType::Double);
+  EXPECT_EQ(Read("1.00000000000000000001&").type, NumberType::Double);
+  EXPECT_EQ(Read("2147483647.0").type, NumberType::Integer32);
+  EXPECT_EQ(Read("2147483648").type, NumberType::Double);
+  EXPECT_EQ(Read("12E2").value, 1200);
+  EXPECT_EQ(Read("0.00012D4").value, 1.2);
 }
 
 TEST_F(Numbers, RoundingToIntegers) {
@@ -114,6 +154,11 @@ TEST_F(Numbers, RoundingToIntegers) {
   EXPECT_EQ(RoundToInteger(2.4), 2);
   EXPECT_EQ(RoundToInteger(0.5), 1);
   EXPECT_EQ(RoundToInteger(-0.5), -1);
+  EXPECT_EQ(RoundToInteger(0.49999999999999994), 0);  // the largest double below one half
+  EXPECT_EQ(RoundToInteger(-0.49999999999999994), 0);
+  EXPECT_EQ(RoundToInteger(2147483646.5), 2147483647);
+  EXPECT_EQ(RoundToInteger(-2147483648.49), -2147483648);
+  EXPECT_EQ(ErrorOf([] { RoundToInteger(-2147483648.5); }), error::kOverflow);
   EXPECT_EQ(RoundToInteger(2147483647.0), 2147483647);
   EXPECT_EQ(ErrorOf([] { RoundToInteger(2147483648.0); }), error::kOverflow);
   EXPECT_EQ(ErrorOf([] { RoundToInteger(std::numeric_limits<double>::quiet_NaN()); }), error::kOverflow);

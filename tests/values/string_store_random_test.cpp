@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "argument_area.h"
-#include "procedures.h"
+#include "named_routine.h"
 #include "runtime_fixture.h"
 #include "string_functions.h"
 
@@ -14,25 +14,21 @@ namespace {
 
 constexpr std::size_t kVariables = 12;
 
-struct Locals {
-  StringDescriptor scratch;
-  StringDescriptor result;
-};
-
-struct JoinState {
+struct JoinFrame {
   StringDescriptor* left;
   StringDescriptor* right;
-  Locals* locals;
+  StringDescriptor result;
+  StringDescriptor scratch;
 };
 
 // A named routine whose local strings must go when it returns, and whose result must survive.
-const Routine<JoinState> kJoin(kQelvorinModule, {
-    {10, [](JoinState& s) {
-       AssignConstant(s.locals->scratch, std::string(3000, 'l'));
-       PushStringVariable(*s.left);
-       PushStringVariable(*s.right);
+const NamedRoutine<JoinFrame, &JoinFrame::left, &JoinFrame::right> Join(kQelvorinModule, {
+    {10, [](JoinFrame& f) {
+       AssignConstant(f.scratch, std::string(3000, 'l'));
+       PushStringVariable(*f.left);
+       PushStringVariable(*f.right);
        Concatenate();
-       AssignFromStack(s.locals->result);
+       AssignFromStack(f.result);
      }},
 });
 
@@ -92,10 +88,8 @@ class StringStoreModel : public RuntimeTest {
         }
         break;
       case 6: {
-        JoinState state{&variables[j], &variables[i], nullptr};
         const std::string expected = model[j] + model[i];
-        CallProcedure(kJoin, state);
-        AssignFromStack(variables[i]);
+        Let(variables[i], Join(variables[j], variables[i]));
         model[i] = expected;
         break;
       }

@@ -141,6 +141,16 @@ TEST_F(StringValues, RepeatedAssignmentsCompactInsteadOfGrowing) {
   }
   EXPECT_EQ(string_space::Units(), 1u);
   EXPECT_TRUE(OwnsItsBytes(line));
+
+  // Each long assignment leaves the space with nothing live when it compacts: it must shrink, not pile up units.
+  const std::string long_line(100000, 'l');
+  for (int round = 0; round < 200; ++round) AssignConstant(line, long_line);
+  EXPECT_EQ(string_space::Units(), 2u);
+  EXPECT_EQ(TextOf(line), long_line);
+  ClearString(line);
+  EXPECT_EQ(string_space::Compact(), string_space::kUnit);
+  EXPECT_EQ(string_space::Units(), 1u);
+  EXPECT_EQ(string_space::UsedBytes(), 0u);
 }
 
 TEST_F(StringValues, CompactionShrinksTheSpaceWhenLongStringsGo) {

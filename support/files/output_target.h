@@ -1,0 +1,16 @@
+// The target of the output statement under way: the console of the main window or a file channel. Every output
+// statement sets it before its first item.
+#pragma once
+
+#include <cstdint>
+
+#include "channels.h"
+
+enum class OutputKind : std::uint8_t { Console, Channel };
+
+struct OutputTarget {
+  OutputKind kind = OutputKind::Console;
+  ChannelObject channel = 0;
+};
+
+OutputTarget& CurrentOutputTarget();

@@ -1,0 +1,20 @@
+// The dialogs of a batch run, answered from the command line: pass k opens mailbox k and saves to the output;
+// after the last mailbox the open dialog is cancelled, which ends the run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "dialogs.h"
+
+class BatchDialogs : public platform::FileDialogs {
+ public:
+  BatchDialogs(std::vector<std::string> mailboxes, std::string output);
+  std::optional<std::string> Show(const platform::FileDialogRequest& request) override;
+
+ private:
+  std::vector<std::string> mailboxes_;
+  std::string output_;
+  std::size_t pass_ = 0;
+  bool output_given_ = false;
+};

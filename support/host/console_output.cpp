@@ -1,0 +1,98 @@
+// The output statement: the target's column and width, the item's formatting and the write to the target.
+#include "console_output.h"
+
+#include <array>
+
+#include "error_trap.h"
+#include "main_window.h"
+#include "numbers.h"
+#include "print_format.h"
+#include "string_values.h"
+
+namespace {
+
+// Room for the common item and its expansion without a memory block.
+constexpr std::size_t kFixedRoom = 4096;
+std::array<std::uint8_t, 2 * kFixedRoom> item_room;
+std::array<std::uint8_t, 2 * kFixedRoom> output_room;
+
+// Set while the item being printed is the blank string of PrintColumn.
+bool spacing = false;
+
+PrintPosition TargetPosition() {
+  const OutputTarget& target = CurrentOutputTarget();
+  if (target.kind == OutputKind::Channel) {
+    return {target.kind, ChannelColumn(target.channel), ChannelWidth(target.channel)};
+  }
+  const HostWindow* window = MainWindow();
+  if (window == nullptr) RaiseError(error::kDeviceFault);
+  return {target.kind, static_cast<std::uint32_t>(window->screen.cursor_column()),
+          static_cast<std::uint32_t>(window->screen.print_width())};
+}
+
+void WriteToTarget(const std::uint8_t* bytes, std::size_t length) {
+  const OutputTarget& target = CurrentOutputTarget();
+  if (target.kind == OutputKind::Channel) {
+    WriteBytes(target.channel, bytes, length);
+    return;
+  }
+  HostWindow* window = MainWindow();
+  if (window == nullptr) RaiseError(error::kDeviceFault);
+  window->screen.Write(bytes, length);
+}
+
+// Prints the popped string, followed by one blank for a number's text.
+void PrintItem(Separator separator, bool number) {
+  struct ClearSpacing {
+    ~ClearSpacing() { spacing = false; }
+  } clear_spacing;
+  PoppedString item;
+  const std::size_t length = item.length() + (number ? 1 : 0);
+  WorkBuffer text(item_room, length + kFixedRoom);
+  const PrintPosition position = TargetPosition();
+  if (position.kind == OutputKind::Console) {
+    ExpandTabs(item.bytes(), item.length(), position, text);
+  } else {
+    text.Append(item.bytes(), item.length());
+  }
+  if (number) text.Append(' ');
+  item.Release();
+  WorkBuffer out(output_room, text.size() + kFixedRoom);
+  FormatItem(text.data(), text.size(), position, spacing, separator, out);
+  WriteToTarget(out.data(), out.size());
+}
+
+}  // namespace
+
+void SelectConsoleOutput(std::int32_t window) {
+  RequireWindow(window);
+  CurrentOutputTarget() = {OutputKind::Console, 0};
+}
+
+void PrintString(Separator separator) { PrintItem(separator, false); }
+
+void PrintNumber(float value, Separator separator) {
+  TextFromNumber(value);
+  PrintItem(separator, true);
+}
+
+void PrintColumn(std::int32_t column) {
+  if (column < 0 || column > 255) RaiseError(error::kBadArgument);
+  spacing = true;
+  const PrintPosition position = TargetPosition();
+  const std::uint32_t width = position.width == 0 ? 256 : position.width;
+  auto target = static_cast<std::uint32_t>(column);
+  if (target > width) target %= width;
+  std::uint32_t blanks = target;
+  if (position.column <= target) {
+    blanks = target - position.column;
+  } else {
+    static constexpr std::uint8_t kLineEnd[2] = {13, 10};
+    WriteToTarget(kLineEnd, 2);
+  }
+  std::array<std::uint8_t, 256> room;
+  room.fill(' ');
+  MakeTemporary(blanks, room.data());
+}
+
+void EndPrint() {}

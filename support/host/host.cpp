@@ -1,0 +1,23 @@
+// The host start-up, in its order.
+#include "host.h"
+
+#include <clocale>
+
+#include "main_window.h"
+#include "program_title.h"
+#include "run_state.h"
+#include "texts.h"
+
+int RunHost(int argc, char** argv, const ProgramEntry& program, HostSettings settings) {
+  // Only the character type follows the locale: the console's display encoding. Numbers and program data never do.
+  std::setlocale(LC_CTYPE, "");
+  SetProgramTitle(TitleFromPath(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
+  HostRun().break_enabled = true;
+  std::unique_ptr<platform::Window> window = platform::OpenConsoleWindow(ProgramTitle(), settings.console);
+  if (window == nullptr) {
+    platform::ShowLoneMessageBox(texts::StartFailure3, BoxCaption(), platform::BoxIcon::Hand);
+    return 0;
+  }
+  OpenMainWindow(std::move(window));
+  return RunPhase(program);
+}

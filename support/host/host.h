@@ -1,0 +1,13 @@
+// The host start-up: the program title, the break key, the console window, then the run phase.
+#pragma once
+
+#include "run_phase.h"
+#include "window.h"
+
+struct HostSettings {
+  // Transcript: the console is written to standard output as plain lines even on a terminal (batch runs).
+  platform::ConsoleKind console = platform::ConsoleKind::Window;
+};
+
+// Runs the program on the host and returns the process status (see RunPhase). argv[0] names the executable.
+int RunHost(int argc, char** argv, const ProgramEntry& program, HostSettings settings = {});

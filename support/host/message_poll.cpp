@@ -1,0 +1,77 @@
+// The statement hook's poll, the interrupt by the break key and the key prompt.
+#include "message_poll.h"
+
+#include <string>
+
+#include "error_numbers.h"
+#include "main_window.h"
+#include "program_title.h"
+#include "run_context.h"
+#include "run_state.h"
+#include "texts.h"
+#include "text_format.h"
+#include "window_events.h"
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+void WriteText(HostWindow& host, std::string_view text) {
+  host.screen.Write(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+}
+
+std::string PromptText(PromptKind kind) {
+  const std::string press = std::string(kLineEnd) + std::string(texts::PressAnyKey);
+  if (kind == PromptKind::AfterReport) return press;
+  const RunContext& context = Context();
+  const std::string_view module = context.module != nullptr ? context.module->name : std::string_view();
+  const std::string interrupted = std::string(kLineEnd) + std::string(texts::Interrupted);
+  return FillPattern(texts::InterruptPrompt, {interrupted, module, std::to_string(context.line), press});
+}
+
+[[noreturn]] void Interrupt() {
+  KeyPrompt(PromptKind::Interrupt);
+  HostRun().ending = true;
+  throw RunEnded{exit_status::kBreak};
+}
+
+}  // namespace
+
+void PollHost() {
+  HostWindow* host = MainWindow();
+  if (host == nullptr) return;
+  host->window.Poll(MainWindowEvents());
+  EndIfQuit();
+  RunState& run = HostRun();
+  if (run.break_enabled && run.break_pending) {
+    run.break_pending = false;
+    Interrupt();
+  }
+}
+
+void KeyPrompt(PromptKind kind) {
+  RunState& run = HostRun();
+  struct Depth {
+    explicit Depth(RunState& state) : run(state) { ++run.report_depth; }
+    ~Depth() { --run.report_depth; }
+    RunState& run;
+  } depth(run);
+  BeforeHostSpeaks();
+  const std::string text = PromptText(kind);
+  HostWindow* host = MainWindow();
+  if (host == nullptr) {
+    platform::ShowLoneMessageBox(text, BoxCaption(), platform::BoxIcon::Exclamation);
+    return;
+  }
+  WriteText(*host, text);
+  host->keys.Clear();
+  host->window.Invalidate();
+  const bool cursor_shown = host->screen.cursor_shown();
+  host->screen.SetCursorShown(true);
+  while (!host->keys.HasKey() && !run.quit && host->window.WaitForKey(MainWindowEvents())) {
+  }
+  EndIfQuit();
+  host->screen.SetCursorShown(cursor_shown);
+  host->keys.Clear();
+  WriteText(*host, kLineEnd);
+}

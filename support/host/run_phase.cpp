@@ -1,0 +1,50 @@
+// The run phase and the shutdown.
+#include "run_phase.h"
+
+#include "channels.h"
+#include "error_report.h"
+#include "error_trap.h"
+#include "main_window.h"
+#include "message_poll.h"
+#include "run_state.h"
+#include "runtime.h"
+#include "statement_hook.h"
+
+namespace {
+
+// The window goes first, then the program's storage and channels; a failure on the way is ignored.
+void Shutdown() {
+  HostRun().terminating = true;
+  SetPollHook(nullptr);
+  CloseMainWindow();
+  try {
+    CloseChannels({});
+  } catch (const RuntimeErrorSignal&) {
+  }
+  ReleaseRuntime();
+  SetErrorReportHook(nullptr);
+}
+
+}  // namespace
+
+int RunPhase(const ProgramEntry& program) {
+  SetPollHook(PollHost);
+  SetErrorReportHook(ReportError);
+  int status = 0;
+  try {
+    status = program();
+  } catch (const RunEnded& ended) {
+    status = ended.exit_code;
+  } catch (const RuntimeErrorSignal&) {
+    // Raised while a report was under way: ignored, the report's status stands.
+    status = exit_status::kUntrappedError;
+  }
+  HostRun().ending = true;
+  Shutdown();
+  return status;
+}
+
+void EndRun(std::uint16_t exit_code) {
+  HostRun().ending = true;
+  throw RunEnded{exit_code};
+}

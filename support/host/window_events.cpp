@@ -1,0 +1,48 @@
+// The host's answers to its main window.
+#include "window_events.h"
+
+#include "main_window.h"
+#include "program_title.h"
+#include "run_state.h"
+#include "texts.h"
+
+namespace {
+
+class MainEvents final : public platform::WindowEvents {
+ public:
+  void KeyTyped(std::uint8_t key) override {
+    HostWindow* host = MainWindow();
+    if (host == nullptr) return;
+    if (!host->keys.Store(key)) host->window.Beep();
+    if (key == kBreakKey) HostRun().break_pending = true;
+  }
+
+  void PaintRequested() override {
+    if (HostWindow* host = MainWindow()) host->screen.Paint();
+  }
+
+  void Resized(std::int32_t visible_columns, std::int32_t visible_rows) override {
+    if (HostWindow* host = MainWindow()) host->screen.SetVisibleSize(visible_columns, visible_rows);
+  }
+
+  void CopyTextRequested() override {
+    HostWindow* host = MainWindow();
+    if (host == nullptr) return;
+    if (!host->window.SetClipboardText(host->screen.CopyText())) {
+      host->window.ShowMessageBox(texts::ClipboardFailure, BoxCaption(), platform::BoxIcon::Hand);
+    }
+  }
+
+  void CloseRequested(platform::CloseCause cause) override {
+    RunState& run = HostRun();
+    if (run.quit) return;
+    run.quit = true;
+    run.close_cause = cause;
+  }
+};
+
+MainEvents events;
+
+}  // namespace
+
+platform::WindowEvents& MainWindowEvents() { return events; }

@@ -1,0 +1,44 @@
+// The buffer in which a printed item is formatted.
+#include "work_buffer.h"
+
+#include <cstring>
+
+#include "error_trap.h"
+#include "memory.h"
+
+WorkBuffer::WorkBuffer(std::span<std::uint8_t> fixed, std::size_t capacity)
+    : data_(fixed.data()), capacity_(fixed.size()) {
+  Reserve(capacity);
+}
+
+WorkBuffer::~WorkBuffer() {
+  if (owned_) memory::Free(data_);
+}
+
+void WorkBuffer::Reserve(std::size_t capacity) {
+  if (capacity <= capacity_) return;
+  auto* block = static_cast<std::uint8_t*>(memory::Allocate(capacity));
+  if (block == nullptr) RaiseError(error::kNoPrintBuffer);
+  if (size_ > 0) std::memcpy(block, data_, size_);
+  if (owned_) memory::Free(data_);
+  data_ = block;
+  capacity_ = capacity;
+  owned_ = true;
+}
+
+void WorkBuffer::Append(const std::uint8_t* bytes, std::size_t length) {
+  if (size_ + length > capacity_) Reserve(2 * (size_ + length));
+  if (length > 0) std::memcpy(data_ + size_, bytes, length);
+  size_ += length;
+}
+
+void WorkBuffer::AppendBlanks(std::size_t count) {
+  if (size_ + count > capacity_) Reserve(2 * (size_ + count));
+  std::memset(data_ + size_, ' ', count);
+  size_ += count;
+}
+
+void WorkBuffer::AppendLineEnd() {
+  static constexpr std::uint8_t kLineEnd[2] = {13, 10};
+  Append(kLineEnd, 2);
+}

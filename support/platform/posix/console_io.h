@@ -1,0 +1,46 @@
+// What the terminal console and the transcript share: writing whole, the keys of standard input, the signals as
+// window events, and the clock that spaces out the looks at the terminal.
+#pragma once
+
+#include <string_view>
+
+#include "key_decoder.h"
+#include "window.h"
+
+namespace platform::posix {
+
+// Writes every byte, retrying after interruptions; a descriptor that fails is given up on.
+void WriteAll(int descriptor, std::string_view bytes);
+
+// The text after its leading CR and LF bytes.
+std::string_view WithoutLeadingLineEnds(std::string_view text);
+
+// Hang-up and terminate become a close, an interrupt the break key; true when the terminal changed its size.
+bool DeliverSignals(WindowEvents& events);
+
+class KeyReader {
+ public:
+  // Hands over the keys standard input holds now, without waiting.
+  void ReadAvailable(WindowEvents& events);
+  // Sleeps until input, a signal or the end of the Escape wait, then hands over what came; true when the
+  // terminal changed its size meanwhile.
+  bool Wait(WindowEvents& events);
+
+ private:
+  void Read(WindowEvents& events);
+  void Deliver(WindowEvents& events);
+
+  KeyDecoder decoder_;
+  std::string keys_;
+};
+
+// True at most once every few milliseconds: the terminal is looked at only that often.
+class LookTimer {
+ public:
+  bool Due();
+
+ private:
+  Clock::time_point last_{};
+};
+
+}  // namespace platform::posix

@@ -1,0 +1,26 @@
+// The console on POSIX: the terminal when both standard input and output are terminals, else a transcript.
+#include <unistd.h>
+
+#include "console_io.h"
+#include "display_text.h"
+#include "signal_flags.h"
+#include "terminal_window.h"
+#include "transcript_window.h"
+
+namespace platform {
+
+std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind) {
+  posix::CatchSignals();
+  const bool output_terminal = isatty(STDOUT_FILENO) != 0;
+  if (kind == ConsoleKind::Window && output_terminal && isatty(STDIN_FILENO) != 0) {
+    if (std::unique_ptr<Window> terminal = posix::OpenTerminalWindow(title)) return terminal;
+  }
+  return posix::OpenTranscriptWindow(output_terminal ? posix::LiveRow::Shown : posix::LiveRow::Hidden);
+}
+
+void ShowLoneMessageBox(std::string_view text, std::string_view caption, BoxIcon) {
+  posix::DisplayEncoder encoder;
+  posix::WriteAll(STDERR_FILENO, encoder.Text(std::string(caption) + ": " + std::string(text)) + "\n");
+}
+
+}  // namespace platform

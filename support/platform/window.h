@@ -1,0 +1,90 @@
+// The platform seam for the console window: what the portable text screen asks of a window (draw cells, scroll,
+// caret, repaint, clipboard, boxes) and what a window hands back to the host while it is polled (keys, paint
+// requests, size changes, a close).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+
+namespace platform {
+
+enum class ByteRole : std::uint8_t { Single = 0, Lead = 1, Trail = 2 };
+
+// One character cell of the screen: a cp932 byte, its colour number, display attribute and byte role.
+struct Cell {
+  std::uint8_t character;
+  std::uint8_t colour;
+  std::uint8_t attribute;
+  ByteRole role;
+};
+
+// A run of cells to draw: cells[first, first + count) of a screen row, placed at cell (x, y) of the window's
+// client area (screen position minus the view origin; may lie outside the visible part). The whole row is given so
+// that a display can see the double-byte characters the run touches.
+struct CellRun {
+  std::span<const Cell> row;
+  std::int32_t first;
+  std::int32_t count;
+  std::int32_t x;
+  std::int32_t y;
+};
+
+enum class BoxIcon : std::uint8_t { Hand, Exclamation };
+
+// Why a window asks the run to end: the user closed it, the session hung up, or the system asked it to stop.
+enum class CloseCause : std::uint8_t { User, HangUp, Terminate };
+
+// What the host does for a window while the window is polled or waits.
+class WindowEvents {
+ public:
+  virtual void KeyTyped(std::uint8_t key) = 0;
+  // The window's picture was lost or its size changed: the host draws every visible cell again.
+  virtual void PaintRequested() = 0;
+  // The client area now shows this many cells.
+  virtual void Resized(std::int32_t visible_columns, std::int32_t visible_rows) = 0;
+  virtual void CopyTextRequested() = 0;
+  virtual void CloseRequested(CloseCause cause) = 0;
+
+ protected:
+  ~WindowEvents() = default;
+};
+
+class Window {
+ public:
+  virtual ~Window() = default;
+
+  virtual void DrawCells(const CellRun& run) = 0;
+  // The window image of rows [top + 1, top + rows) moves up one row; the host then draws the freed last row.
+  virtual void ScrollUp(std::int32_t top, std::int32_t rows) = 0;
+  // Makes what was drawn visible now (after a scroll the window must not lag behind).
+  virtual void Update() = 0;
+  virtual void HideCaret() = 0;
+  virtual void ShowCaretAt(std::int32_t x, std::int32_t y) = 0;
+  // Asks for a full repaint: the window answers with PaintRequested, now or at its next poll.
+  virtual void Invalidate() = 0;
+
+  // Hands waiting messages to the events and returns without blocking.
+  virtual void Poll(WindowEvents& events) = 0;
+  // Blocks until the events have received a key or a close; false at once when no key can ever come (no one
+  // at the keyboard).
+  virtual bool WaitForKey(WindowEvents& events) = 0;
+
+  virtual void ShowMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) = 0;
+  // False when the clipboard cannot be opened.
+  virtual bool SetClipboardText(std::string_view text) = 0;
+  virtual void Beep() = 0;
+  // A run-time error report, given in full once more for a window whose console the user may not be watching.
+  virtual void EchoReport(std::string_view text) = 0;
+};
+
+// How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs).
+enum class ConsoleKind : std::uint8_t { Window, Transcript };
+
+// The program's console window with its title (cp932); null when it cannot be made.
+std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind);
+// A box shown when there is no window to own it (start-up failures, a report after the window is gone).
+void ShowLoneMessageBox(std::string_view text, std::string_view caption, BoxIcon icon);
+
+}  // namespace platform

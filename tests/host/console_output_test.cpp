@@ -1,0 +1,153 @@
+// The output statement on the console and on a file channel: separators, zones, the width rule, tabs, numbers and
+// column moves.
+#include <gtest/gtest.h>
+
+#include "console_output.h"
+#include "print_format.h"
+#include "files/file_fixture.h"
+#include "recording_window.h"
+
+namespace {
+
+void PrintText(std::string_view text, Separator separator) {
+  Push(text);
+  PrintString(separator);
+}
+
+class ConsoleOutput : public ConsoleTest {
+ protected:
+  void SetUp() override {
+    ConsoleTest::SetUp();
+    SelectConsoleOutput(0);
+  }
+};
+
+TEST_F(ConsoleOutput, SeparatorsEndTheLineMoveToTheNextZoneOrDoNothing) {
+  PrintText("", Separator::LineEnd);
+  PrintText("ab", Separator::Zone);
+  PrintText("cd", Separator::None);
+  PrintText("e", Separator::LineEnd);
+  EndPrint();
+  EXPECT_EQ(RowText(screen(), 0), "");
+  EXPECT_EQ(RowText(screen(), 1), "ab            cde");
+  EXPECT_EQ(screen().cursor_row(), 2);
+  EXPECT_EQ(screen().cursor_column(), 0);
+}
+
+TEST_F(ConsoleOutput, AZoneThatWouldNotLeaveAWholeZoneEndsTheLine) {
+  PrintText(std::string(70, 'x'), Separator::Zone);
+  EXPECT_EQ(screen().cursor_row(), 1);
+  EXPECT_EQ(screen().cursor_column(), 0);
+  PrintText(std::string(56, 'y'), Separator::Zone);
+  EXPECT_EQ(screen().cursor_column(), 0) << "56 + 14 leaves 10 columns, less than a zone";
+  PrintText(std::string(50, 'z'), Separator::Zone);
+  EXPECT_EQ(screen().cursor_column(), 56);
+}
+
+TEST_F(ConsoleOutput, AFullRowFollowedByALineEndLeavesABlankRow) {
+  PrintText(std::string(80, 'a'), Separator::LineEnd);
+  EXPECT_EQ(RowText(screen(), 1), "");
+  EXPECT_EQ(screen().cursor_row(), 2);
+}
+
+TEST_F(ConsoleOutput, AnItemThatDoesNotFitStartsOnANewLineAndWraps) {
+  PrintText("abc", Separator::None);
+  PrintText(std::string(100, 'q'), Separator::None);
+  EXPECT_EQ(RowText(screen(), 0), "abc");
+  EXPECT_EQ(RowText(screen(), 1), std::string(80, 'q'));
+  EXPECT_EQ(RowText(screen(), 2), std::string(20, 'q'));
+}
+
+TEST_F(ConsoleOutput, NumbersHaveASignPlaceAndATrailingBlank) {
+  PrintNumber(12.0f, Separator::None);
+  PrintNumber(-3.0f, Separator::None);
+  PrintText("|", Separator::None);
+  EXPECT_EQ(RowText(screen(), 0), " 12 -3 |");
+}
+
+TEST_F(ConsoleOutput, TabsBecomeBlanksToTheNextMultipleOfEight) {
+  PrintText("abc\tz\tw", Separator::None);
+  EXPECT_EQ(RowText(screen(), 0), "abc     z       w");
+  PlaceCursor(76, 1);
+  PrintText("\tk", Separator::None);
+  // The expanded item will start a new line, so its tab counts from column 0.
+  EXPECT_EQ(RowText(screen(), 2), "        k");
+}
+
+TEST_F(ConsoleOutput, PrintColumnIndentsOrEndsTheLineFirst) {
+  PushStringConstant("abcdef");
+  PrintString(Separator::None);
+  PrintColumn(10);
+  PrintString(Separator::None);
+  PrintText("x", Separator::None);
+  EXPECT_EQ(RowText(screen(), 0), "abcdef    x");
+  PrintColumn(3);
+  PrintString(Separator::None);
+  PrintText("y", Separator::None);
+  EXPECT_EQ(RowText(screen(), 1), "   y");
+  EXPECT_EQ(ErrorOf([] { PrintColumn(256); }), error::kBadArgument);
+  // Beyond the width the column wraps round it.
+  PlaceCursor(0, 5);
+  PrintColumn(85);
+  PrintString(Separator::None);
+  EXPECT_EQ(screen().cursor_column(), 5);
+}
+
+TEST_F(ConsoleOutput, TheBlanksOfPrintColumnAreNotMovedToANewLine) {
+  PlaceCursor(75, 0);
+  PrintColumn(75);
+  Push(std::string(10, ' '));
+  Concatenate();
+  PrintString(Separator::None);
+  EXPECT_EQ(screen().cursor_row(), 1) << "the blanks wrapped on the screen instead";
+  EXPECT_EQ(screen().cursor_column(), 5);
+}
+
+TEST_F(ConsoleOutput, ErrorsOfTheTargetAndTheWorkBuffer) {
+  EXPECT_EQ(ErrorOf([] { SelectConsoleOutput(1); }), error::kNoSuchWindow);
+  Push(std::string(5000, 'a'));
+  memory::RefuseAbove(8192);
+  EXPECT_EQ(ErrorOf([] { PrintString(Separator::None); }), error::kNoPrintBuffer);
+  memory::StopRefusing();
+  EXPECT_EQ(string_stack::Depth(), 0);
+  CloseMainWindow();
+  EXPECT_EQ(ErrorOf([] { PrintText("a", Separator::None); }), error::kDeviceFault);
+  EXPECT_EQ(ErrorOf([] { SelectConsoleOutput(0); }), error::kNoSuchWindow);
+}
+
+std::string Formatted(std::string_view item, std::uint32_t column, std::uint32_t width, Separator separator) {
+  std::array<std::uint8_t, 64> room;
+  WorkBuffer out(room, 0);
+  FormatItem(reinterpret_cast<const std::uint8_t*>(item.data()), item.size(), {OutputKind::Channel, column, width},
+             false, separator, out);
+  return {reinterpret_cast<const char*>(out.data()), out.size()};
+}
+
+TEST_F(ConsoleOutput, AFileWithAWidthHasItsItemsCutWithoutSplittingAPair) {
+  EXPECT_EQ(Formatted("abcdefghijkl", 0, 5, Separator::None), "abcde\r\nfghij\r\nkl");
+  EXPECT_EQ(Formatted("abcdefghij", 0, 5, Separator::None), "abcde\r\nfghij\r\n");
+  EXPECT_EQ(Formatted("abcd\x82\xA0xyz", 2, 5, Separator::LineEnd), "\r\nabcd\r\n\x82\xA0xyz\r\n\r\n");
+  // Long pieces as well as a zone that no longer fits end the line.
+  EXPECT_EQ(Formatted("abcdefg", 0, 20, Separator::Zone), "abcdefg\r\n");
+  EXPECT_EQ(Formatted("abc", 0, 0, Separator::Zone), "abc" + std::string(11, ' '));
+}
+
+class ChannelOutput : public FileTest {};
+
+TEST_F(ChannelOutput, FilesGetTheSameItemsWithoutWidthOrTabExpansion) {
+  const std::string path = Path("out.ren");
+  Open(path, 3, file_mode::kOutput);
+  SelectOutputChannel(3);
+  PrintText(std::string(200, 'L'), Separator::LineEnd);
+  SelectOutputChannel(3);
+  PrintText("a\tb", Separator::Zone);
+  PrintNumber(7.0f, Separator::LineEnd);
+  SelectOutputChannel(3);
+  PrintColumn(2);
+  PrintString(Separator::None);
+  PrintText("c", Separator::LineEnd);
+  Close(3);
+  EXPECT_EQ(Read(path), std::string(200, 'L') + "\r\na\tb" + std::string(11, ' ') + " 7 \r\n  c\r\n\x1A");
+}
+
+}  // namespace

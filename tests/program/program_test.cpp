@@ -1,0 +1,205 @@
+// The real program on real files in a temporary folder: batch runs, their operand checks and statuses, and the
+// interactive program on a pseudo-terminal.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "host/child_process.h"
+
+namespace {
+
+const std::string kProgram = QELVORIN_EXECUTABLE;
+const std::string kLibraryFolder = std::filesystem::path(QELVORIN_EXECUTABLE).parent_path().string() + "/";
+const std::filesystem::path kGolden = QELVORIN_GOLDEN;
+
+std::string Read(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A card file's records without its end-of-file mark.
+std::string Records(const std::string& card) { return card.substr(0, card.size() - 1); }
+
+class Program : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string name = (std::filesystem::temp_directory_path() / "qelvorin-program-XXXXXX").string();
+    ASSERT_NE(mkdtemp(name.data()), nullptr);
+    folder = name;
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  std::string Path(const std::string& name) const { return (folder / name).string(); }
+  std::string Golden(const std::string& name) const {
+    const std::string copy = Path(name + ".mbx");
+    std::filesystem::copy_file(kGolden / (name + ".mbx"), copy);
+    return copy;
+  }
+  void Write(const std::string& path, const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+
+  probe::PipedRun Run(std::vector<std::string> arguments) const {
+    arguments.insert(arguments.begin(), kProgram);
+    return probe::RunPiped(arguments, kLibraryFolder);
+  }
+
+  std::filesystem::path folder;
+};
+
+TEST_F(Program, ABatchRunGathersSeveralMailboxesIntoOneCardFile) {
+  const std::vector<std::string> names{"basic", "subjects", "body"};
+  std::vector<std::string> arguments;
+  std::string expected;
+  for (const std::string& name : names) {
+    arguments.push_back(Golden(name));
+    expected += Records(Read(kGolden / (name + ".ren")));
+  }
+  arguments.insert(arguments.end(), {"-o", Path("all.ren")});
+  const probe::PipedRun run = Run(arguments);
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(Read(Path("all.ren")), expected + "\x1a");
+  // The banner of every pass and the final count of each mailbox are in the transcript.
+  EXPECT_NE(run.output.find("zirpa"), std::string::npos);
+  EXPECT_NE(run.output.find(Path("basic.mbx")), std::string::npos);
+  EXPECT_EQ(run.errors, "");
+}
+
+TEST_F(Program, TheFirstPassReplacesAnExistingFileAndANameWithoutADotGetsRen) {
+  Write(Path("out.ren"), "old records that must go\r\n\x1a");
+  probe::PipedRun run = Run({Golden("basic"), "-o", Path("out")});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(Read(Path("out.ren")), Read(kGolden / "basic.ren"));
+  EXPECT_FALSE(std::filesystem::exists(Path("out")));
+
+  std::filesystem::create_directory(Path("folder.d"));
+  run = Run({Path("basic.mbx"), "--output=" + Path("folder.d/card")});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(Read(Path("folder.d/card")), Read(kGolden / "basic.ren"));
+}
+
+TEST_F(Program, BadOperandsStopBeforeAnythingIsWritten) {
+  const std::string mailbox = Golden("basic");
+  const auto refused = [&](std::vector<std::string> arguments) {
+    const probe::PipedRun run = Run(std::move(arguments));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.errors.starts_with("qelvorin: ")) << run.errors;
+    EXPECT_EQ(run.output, "");
+  };
+  refused({Path("missing.mbx"), "-o", Path("out.ren")});
+  refused({mailbox, "-o", Path("no/such/folder/out.ren")});
+  refused({mailbox, "-o", mailbox});
+  refused({mailbox});
+  refused({"-o", Path("out.ren")});
+  refused({"--bogus"});
+  refused({});  // no operands and no terminal
+  EXPECT_FALSE(std::filesystem::exists(Path("out.ren")));
+
+  const probe::PipedRun help = Run({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.output.find("usage: qelvorin"), std::string::npos);
+  EXPECT_EQ(Run({"--version"}).status, 0);
+}
+
+TEST_F(Program, AnUntrappedErrorIsReportedAndEndsWithStatusOne) {
+  const probe::PipedRun run = Run({Golden("truncated_body"), "-o", Path("out.ren")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("[54]"), std::string::npos) << run.errors;
+  EXPECT_EQ(Read(Path("out.ren")), Read(kGolden / "truncated_body.ren"));
+}
+
+TEST_F(Program, AnOutputNameWithAParenthesisEndsWithError57AndLeavesTheMailbox) {
+  const std::string mailbox = Golden("basic");
+  const std::string before = Read(mailbox);
+  const probe::PipedRun run = Run({mailbox, "-o", Path("card(1")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("[57]"), std::string::npos) << run.errors;
+  EXPECT_EQ(Read(mailbox), before);
+}
+
+TEST_F(Program, AJapaneseFileNameIsShownInTheTerminalsEncoding) {
+  const std::string mailbox = Path("\xe3\x83\xa1\xe3\x83\xbc\xe3\x83\xab.mbx");  // メール.mbx
+  std::filesystem::copy_file(kGolden / "basic.mbx", mailbox);
+  const probe::PipedRun run = Run({mailbox, "-o", Path("\xe5\x87\xba\xe5\x8a\x9b")});  // 出力
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_NE(run.output.find(mailbox), std::string::npos) << run.output;
+  EXPECT_EQ(Read(Path("\xe5\x87\xba\xe5\x8a\x9b.ren")), Read(kGolden / "basic.ren"));
+}
+
+TEST_F(Program, TheCountsRowIsContinuedByTheNextBanner) {
+  const probe::PipedRun run = Run({Golden("basic"), Golden("subjects"), "-o", Path("out.ren")});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  // basic holds four mails: its count " 4 " is followed on the same row by the banner's TAB 10 and stars.
+  EXPECT_NE(run.output.find(" 4       *****"), std::string::npos) << run.output;
+}
+
+TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
+  const std::string mailbox = Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type(mailbox + "\r");
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  const std::size_t asked = terminal.received().size();
+  terminal.Type("\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", asked));  // the next pass asks for a mailbox again
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("nivoka.ren")), Read(kGolden / "basic.ren"));
+}
+
+TEST_F(Program, ChoosingTheMailboxAsTheOutputLeavesTheMailboxWhole) {
+  const std::string mailbox = Golden("basic");
+  const std::string before = Read(mailbox);
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type(mailbox + "\r");
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  terminal.Type(mailbox + "\r");
+  ASSERT_TRUE(terminal.ReadUntil("]:"));  // the report of the refused delete
+  terminal.Type("k");
+  EXPECT_EQ(terminal.Finish(), 1);
+  EXPECT_EQ(Read(mailbox), before);
+}
+
+TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
+  const std::string mailbox = Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type(mailbox + "\r");
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  // The dialog itself refuses a missing folder.
+  terminal.Type(Path("missing/out.ren") + "\r");
+  ASSERT_TRUE(terminal.ReadUntil("No such folder."));
+  // A name the dialog takes but the open refuses.
+  std::size_t mark = terminal.received().size();
+  terminal.Type("\x15" + Path("bad*name.ren") + "\r");
+  ASSERT_TRUE(terminal.ReadUntil("\xe3\x83\x91\xe3\x82\xb9", mark));  // パス...: the second error line
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren", mark));
+  mark = terminal.received().size();
+  terminal.Type(Path("ok.ren") + "\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", mark));
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("ok.ren")), Read(kGolden / "basic.ren"));
+}
+
+TEST_F(Program, EveryRealMailboxConvertsInABatchRun) {
+  const std::filesystem::path corpus = QELVORIN_CORPUS;
+  if (!std::filesystem::is_directory(corpus)) GTEST_SKIP() << "no real mail beside the project";
+  for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+    if (entry.path().extension() != ".mbx") continue;
+    const std::string card = Path(entry.path().stem().string() + ".ren");
+    const probe::PipedRun run = Run({entry.path().string(), "-o", card});
+    EXPECT_EQ(run.status, 0) << entry.path() << run.errors;
+    const std::string bytes = Read(card);
+    EXPECT_TRUE(!bytes.empty() && bytes.back() == '\x1a') << entry.path();
+  }
+}
+
+}  // namespace

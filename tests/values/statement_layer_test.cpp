@@ -1,0 +1,201 @@
+// Routines written in reading order: expressions, checked labels and lines, block IFs, named routines with
+// by-reference parameters and results, all under the error trap.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "argument_area.h"
+#include "named_routine.h"
+#include "procedures.h"
+#include "runtime_fixture.h"
+#include "statements.h"
+
+namespace {
+
+struct Program {
+  StringDescriptor text{};
+  StringDescriptor first{};
+  StringDescriptor rest{};
+  float number = 0;
+  float day = 0;
+  std::vector<int> trail;
+  RuntimeErrorNumber seen = 0;
+};
+
+class StatementLayer : public RuntimeTest {
+ protected:
+  void SetUp() override { CheckStackBalance(true); }
+  void TearDown() override {
+    CheckStackBalance(false);
+    RuntimeTest::TearDown();
+  }
+  Program program;
+};
+
+// SEP: splits source at its first space into first and rest.
+struct SepFrame {
+  StringDescriptor* source;
+  StringDescriptor* first;
+  StringDescriptor* rest;
+  float p;
+};
+const NamedRoutine<SepFrame, &SepFrame::source, &SepFrame::first, &SepFrame::rest> SEP(kQelvorinModule, {
+    {10, [](SepFrame& f) { Let(f.p, InStr(*f.source, " ")); }},
+    If(20, [](SepFrame& f) { return f.p == 0; }),
+      {30, [](SepFrame& f) { Let(*f.first, *f.source); }},
+      {40, [](SepFrame& f) { Let(*f.rest, ""); }},
+    Else(),
+      {50, [](SepFrame& f) { Let(*f.first, Left(*f.source, f.p - 1)); }},
+      {60, [](SepFrame& f) { Let(*f.rest, Right(*f.source, Len(*f.source) - f.p)); }},
+    EndIf(),
+});
+
+// A text function with a numeric parameter: the first n bytes, then a mark.
+struct ClipFrame {
+  StringDescriptor* text;
+  float* budget;
+  StringDescriptor result;
+};
+const NamedRoutine<ClipFrame, &ClipFrame::text, &ClipFrame::budget> CLIP(kQelvorinModule, {
+    {10, [](ClipFrame& f) { Let(f.result, Cat(Left(*f.text, *f.budget), "|")); }},
+});
+
+// A numeric function: the days of a month, from a table of two digits per month.
+struct MonthDaysFrame {
+  float* month;
+  float* year;
+  float result;
+  float p;
+};
+const NamedRoutine<MonthDaysFrame, &MonthDaysFrame::month, &MonthDaysFrame::year> MDAY(kQelvorinModule, {
+    {10, [](MonthDaysFrame& f) { Let(f.p, *f.month * 2 - 1); }},
+    If(20, [](MonthDaysFrame& f) { return RoundToInteger(*f.year) % 4 == 0; }),
+      {30, [](MonthDaysFrame& f) { Let(f.result, Val(Mid("312931303130313130313031", f.p, 2))); }},
+    Else(),
+      {40, [](MonthDaysFrame& f) { Let(f.result, Val(Mid("312831303130313130313031", f.p, 2))); }},
+    EndIf(),
+});
+
+TEST_F(StatementLayer, ExpressionsReadInOrderAndRoundTheirCounts) {
+  AssignConstant(program.text, "Re: Hello world");
+  EXPECT_EQ(Value(InStr(program.text, ":")), 3);
+  EXPECT_EQ(Value(InStr(5, program.text, "o")), 9);
+  EXPECT_EQ(Value(InStrChars("\x82\xa0" "ab", "b")), 3);
+  Let(program.first, LTrim(Mid(program.text, 4)));
+  EXPECT_EQ(TextOf(program.first), "Hello world");
+  Let(program.first, Left(program.text, 2.5F));  // halves round away from zero
+  EXPECT_EQ(TextOf(program.first), "Re:");
+  Let(program.first, Cat(UCase(Left(program.text, 2)), "-", LCase("ABC"), Str(12)));
+  EXPECT_EQ(TextOf(program.first), "RE-abc 12");
+  EXPECT_TRUE(Same(Right(program.text, 5), "world"));
+  EXPECT_FALSE(Same(program.text, "Re:"));
+  EXPECT_TRUE(Len(program.text) - 15 == 0);
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+TEST_F(StatementLayer, NumbersKeepTheirPrecisionUntilStored) {
+  // Whole numbers print their exact digits; single values print six significant digits.
+  Let(program.first, Str(Val("1234567") - 1));
+  EXPECT_EQ(TextOf(program.first), " 1234566");
+  Let(program.number, Val("1234567") - 1);
+  Let(program.first, Str(program.number));
+  EXPECT_EQ(TextOf(program.first), " 1.23457E+06");
+  Let(program.first, Str(Val("2.5") * 2));
+  EXPECT_EQ(TextOf(program.first), " 5");
+  EXPECT_EQ(ErrorOf([&] { Let(program.number, Val("1D300")); }), error::kOverflow);
+  EXPECT_EQ(ErrorOf([&] { Let(program.first, Left(program.text, -1)); }), error::kBadArgument);
+}
+
+TEST_F(StatementLayer, NamedRoutinesTakeVariablesByReferenceAndExpressionsAsTemporaries) {
+  AssignConstant(program.text, "29 Aug 1997");
+  SEP(program.text, program.first, program.rest);
+  EXPECT_EQ(TextOf(program.first), "29");
+  EXPECT_EQ(TextOf(program.rest), "Aug 1997");
+  SEP(program.rest, program.first, program.rest);  // the remainder may replace its source
+  EXPECT_EQ(TextOf(program.first), "Aug");
+  EXPECT_EQ(TextOf(program.rest), "1997");
+
+  Let(program.first, CLIP(Cat(program.rest, "abc"), 5));
+  EXPECT_EQ(TextOf(program.first), "1997a|");
+  EXPECT_EQ(ArgumentRecordCount(), 0);
+  EXPECT_EQ(FrameStackUsed(), 0u);
+
+  float month = 2;
+  EXPECT_EQ(Value(MDAY(month, Val("1996"))), 29);
+  EXPECT_EQ(Value(MDAY(month, 1997)), 28);
+  EXPECT_EQ(Value(MDAY(13, 1997)), 0);
+  EXPECT_EQ(ArgumentRecordCount(), 0);
+}
+
+TEST_F(StatementLayer, BlockIfsChooseOneBranchAndResumeNextLeavesTheBlock) {
+  const Routine<Program> main(kQelvorinModule, {
+      OnErrorGoTo(10, "handler"),
+      {20, [](Program& p) { Let(p.number, 2); }},
+      Label("again"),
+      If(30, [](Program& p) { return p.number == 1; }),
+        {40, [](Program& p) { p.trail.push_back(40); }},
+      ElseIf(50, [](Program& p) { return p.number == 2; }),
+        {60, [](Program& p) { p.trail.push_back(60); }},
+        {70, [](Program&) { RaiseError(error::kOverflow); }},
+      Else(),
+        {80, [](Program& p) { p.trail.push_back(80); }},
+      EndIf(),
+      {90, [](Program& p) { Let(p.number, p.number + 1); }},
+      GoToUnless(100, [](Program& p) { return p.number > 3; }, "again"),
+      ExitRoutine(110),
+      Label("handler"),
+      {120, [](Program& p) { p.seen = ErrorNumber(); }},
+      {130, [](Program&) { return ResumeNext(); }},
+  });
+  EXPECT_EQ(RunMain(main, program), 0);
+  // 2 takes the middle branch and fails at its end; the resume goes past EndIf, not into Else; 3 takes Else.
+  EXPECT_EQ(program.trail, (std::vector<int>{60, 80}));
+  EXPECT_EQ(program.seen, error::kOverflow);
+}
+
+TEST_F(StatementLayer, AnErrorInANamedRoutineIsCaughtByTheCallersTrap) {
+  const Routine<Program> main(kQelvorinModule, {
+      OnErrorGoTo(10, "handler"),
+      {20, [](Program& p) { Let(p.first, CLIP(p.text, -1)); }},
+      {30, [](Program& p) { p.trail.push_back(30); }},
+      ExitRoutine(40),
+      Label("handler"),
+      {50, [](Program& p) { p.seen = ErrorNumber(); }},
+      {60, [](Program&) { return ResumeNext(); }},
+  });
+  EXPECT_EQ(RunMain(main, program), 0);
+  EXPECT_EQ(program.seen, error::kBadArgument);
+  EXPECT_EQ(program.trail, (std::vector<int>{30}));
+  EXPECT_EQ(FrameStackUsed(), 0u);
+  EXPECT_EQ(ArgumentRecordCount(), 0);
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
+TEST_F(StatementLayer, MistakesInAStatementListFailWhenItIsBuilt) {
+  using Statements = std::initializer_list<Statement<Program>>;
+  const auto build = [](Statements statements) { Routine<Program>(kQelvorinModule, statements); };
+  EXPECT_THROW(build({GoTo(10, "nowhere")}), std::logic_error);
+  EXPECT_THROW(build({GoSub(10, "sub"), Label("sbu"), Return(20)}), std::logic_error);
+  EXPECT_THROW(build({OnErrorGoTo(10, "handelr"), Label("handler"), Return(20)}), std::logic_error);
+  EXPECT_THROW(build({{20, [](Program&) {}}, {10, [](Program&) {}}}), std::logic_error);
+  EXPECT_THROW(build({{10, [](Program&) {}}, {10, [](Program&) {}}}), std::logic_error);
+  EXPECT_THROW(build({If(10, [](Program&) { return true; })}), std::logic_error);
+  EXPECT_THROW(build({Else(), EndIf()}), std::logic_error);
+  EXPECT_THROW(build({Label("twice"), Label("twice")}), std::logic_error);
+  EXPECT_NO_THROW(build({DisarmErrorTrap(10), GoTo(20, "end"), Label("end")}));
+}
+
+TEST_F(StatementLayer, AStatementThatLeavesAStringOnTheStackIsCaughtAtItsOwnLine) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program&) { PushStringConstant("forgotten"); }},
+      {20, [](Program&) {}},
+  });
+  try {
+    RunMain(main, program);
+    FAIL() << "the unbalanced statement went unnoticed";
+  } catch (const std::logic_error& failure) {
+    EXPECT_NE(std::string(failure.what()).find("line 10"), std::string::npos);
+  }
+}
+
+}  // namespace
