@@ -7,7 +7,10 @@ Section<Converter> RecordEndStatements() {
   return {
       Label("record end"),
       {1520, [](Converter&) { Print(kOutputChannel, "#E"); }},
-      {1530, [](Converter&) { Print(kOutputChannel); }},
+      {1530, [](Converter&) {
+         Print(kOutputChannel);
+         MarkRecordEnd(kOutputChannel);  // the card file may now receive the record
+       }},
       Return(1540),
   };
 }

@@ -1,6 +1,7 @@
 // The open and save dialogs: argument checks, the filter list, the initial directory and name, the result.
 #include "file_dialogs.h"
 
+#include "channels.h"
 #include "error_trap.h"
 #include "files.h"
 #include "shift_jis.h"
@@ -64,6 +65,7 @@ void ShowDialog(platform::FileDialogKind kind, std::int32_t window, const String
     if (flag == 0) request.flags |= dialog_flag::kOverwritePrompt;
   }
   request.initial_name = std::string(name);
+  FlushChannels();  // the files hold everything printed while the user chooses
   const std::optional<std::string> chosen = current_dialogs->Show(request);
   if (!chosen || chosen->empty() || chosen->size() > platform::kLongestDialogPath) {
     PushStringConstant(std::string_view(&kDialogCancelled, 1));

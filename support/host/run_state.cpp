@@ -1,6 +1,7 @@
 // The course of the run as the host follows it.
 #include "run_state.h"
 
+#include "channels.h"
 #include "error_numbers.h"
 
 namespace {
@@ -26,5 +27,15 @@ void EndIfQuit() {
   throw RunEnded{QuitStatus()};
 }
 
-// Channel output that the files layer holds back is to be flushed here.
-void BeforeHostSpeaks() {}
+// A write that fails here is the run-time error of the statement under way, except while an error is reported:
+// that report stands, and the shutdown tries the write once more when it closes the channels.
+void BeforeHostSpeaks() {
+  if (!run.terminating) {
+    FlushChannels();
+    return;
+  }
+  try {
+    FlushChannels();
+  } catch (const RuntimeErrorSignal&) {
+  }
+}

@@ -1,0 +1,59 @@
+// What a user finds in an output file while the host waits for a key after a report or the break key: everything
+// the program printed, whole records or not.
+#include "error_report.h"
+#include "files/file_fixture.h"
+#include "message_poll.h"
+#include "recording_window.h"
+
+namespace {
+
+// Reads the file at the moment the host waits for a key.
+class ReadingWindow : public RecordingWindow {
+ public:
+  ReadingWindow(Recording& recording, std::string path, std::string& seen)
+      : RecordingWindow(recording), path_(std::move(path)), seen_(seen) {}
+  bool WaitForKey(platform::WindowEvents& events) override {
+    seen_ = Read(path_);
+    return RecordingWindow::WaitForKey(events);
+  }
+
+ private:
+  std::string path_;
+  std::string& seen_;
+};
+
+class HostFlush : public FileTest {
+ protected:
+  void SetUp() override {
+    FileTest::SetUp();
+    path = Path("cards.ren");
+    OpenMainWindow(std::make_unique<ReadingWindow>(window, path, seen));
+    Open(path, 3, file_mode::kOutput);
+    Print(3, "#S1\r\n#E\r\n\r\n");
+    MarkRecordEnd(3);
+    Print(3, "#S2\r\nunfinished");
+  }
+  void TearDown() override {
+    CloseMainWindow();
+    ResetHostRun();
+    FileTest::TearDown();
+  }
+
+  Recording window;
+  std::string path;
+  std::string seen;
+};
+
+TEST_F(HostFlush, AReportFindsEverythingPrintedInTheFile) {
+  ReportError(nullptr, error::kInputPastEnd, 1520);
+  EXPECT_EQ(seen, "#S1\r\n#E\r\n\r\n#S2\r\nunfinished");
+}
+
+TEST_F(HostFlush, TheBreakKeysPromptFindsEverythingPrintedInTheFile) {
+  HostRun().break_enabled = true;
+  HostRun().break_pending = true;
+  EXPECT_THROW(PollHost(), RunEnded);
+  EXPECT_EQ(seen, "#S1\r\n#E\r\n\r\n#S2\r\nunfinished");
+}
+
+}  // namespace
