@@ -16,9 +16,11 @@ namespace {
 
 constexpr int kBadCommandLine = 2;
 
+// The program's values live for the whole run: the shutdown still releases the arrays they hold.
+Converter values;
+
 int RunConverter(platform::FileDialogs& dialogs) {
   SetFileDialogs(&dialogs);
-  Converter values;
   const Routine<Converter> program = MainProgram();
   const int status = RunMain(program, values);
   SetFileDialogs(nullptr);

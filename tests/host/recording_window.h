@@ -19,7 +19,14 @@ struct Recording {
     std::string bytes;
   };
 
+  // The cell characters as drawn, row by row, so that they can be read after the window is gone.
+  std::string Row(std::int32_t y) const {
+    const std::string& row = screen[static_cast<std::size_t>(y)];
+    return row.substr(0, row.find_last_not_of(' ') + 1);
+  }
+
   std::vector<Draw> draws;
+  std::vector<std::string> screen = std::vector<std::string>(24, std::string(80, ' '));
   int scrolls = 0;
   int invalidations = 0;
   int polls = 0;
@@ -50,8 +57,13 @@ class RecordingWindow : public platform::Window {
       bytes.push_back(static_cast<char>(run.row[static_cast<std::size_t>(run.first + index)].character));
     }
     r_.draws.push_back({run.x, run.y, bytes});
+    if (run.y >= 0 && run.y < 24) r_.screen[static_cast<std::size_t>(run.y)].replace(run.x, bytes.size(), bytes);
   }
-  void ScrollUp(std::int32_t, std::int32_t) override { ++r_.scrolls; }
+  void ScrollUp(std::int32_t, std::int32_t) override {
+    ++r_.scrolls;
+    r_.screen.erase(r_.screen.begin());
+    r_.screen.push_back(std::string(80, ' '));
+  }
   void Update() override {}
   void HideCaret() override { r_.caret_shown = false; }
   void ShowCaretAt(std::int32_t x, std::int32_t y) override {

@@ -43,7 +43,7 @@ class TerminalWindow final : public Window {
 
   ~TerminalWindow() override {
     out_ += kLeave;
-    Flush();
+    WriteAll(STDOUT_FILENO, out_);
     SetScreenRestore({});
     LeaveRawMode();
     // What was reported vanished with the alternate screen: it is shown once more on standard error.
@@ -52,6 +52,7 @@ class TerminalWindow final : public Window {
 
   void DrawCells(const CellRun& run) override {
     if (run.y < 0 || run.y >= visible_rows_) return;
+    HideCursor();
     const std::int32_t view_column = run.first - run.x;
     // A double-byte character the run cuts, or leaves without its other half, is drawn again too.
     auto first = static_cast<std::size_t>(run.first);
@@ -71,6 +72,7 @@ class TerminalWindow final : public Window {
       repaint_pending_ = true;
       return;
     }
+    HideCursor();
     out_ += "\x1b[1;24r";
     MoveTo(out_, 0, kScreenRows - 1);
     out_ += "\n\x1b[r";
@@ -78,19 +80,13 @@ class TerminalWindow final : public Window {
 
   void Update() override {}
 
-  void HideCaret() override {
-    if (caret_shown_) out_ += kHideCursor;
-    caret_shown_ = false;
-  }
+  // The caret is placed when the drawing is written out, so a run of writes moves it once.
+  void HideCaret() override { caret_wanted_ = false; }
 
   void ShowCaretAt(std::int32_t x, std::int32_t y) override {
-    if (x < 0 || y < 0 || x >= visible_columns_ || y >= visible_rows_) {
-      HideCaret();
-      return;
-    }
-    MoveTo(out_, x, y);
-    out_ += kShowCursor;
-    caret_shown_ = true;
+    caret_wanted_ = x >= 0 && y >= 0 && x < visible_columns_ && y < visible_rows_;
+    caret_x_ = x;
+    caret_y_ = y;
   }
 
   void Invalidate() override { repaint_pending_ = true; }
@@ -122,7 +118,19 @@ class TerminalWindow final : public Window {
   void EchoReport(std::string_view text) override { reports_ += WithoutLeadingLineEnds(text); }
 
  private:
+  void HideCursor() {
+    if (cursor_visible_) out_ += kHideCursor;
+    cursor_visible_ = false;
+  }
+
   void Flush() {
+    if (caret_wanted_) {
+      MoveTo(out_, caret_x_, caret_y_);
+      if (!cursor_visible_) out_ += kShowCursor;
+      cursor_visible_ = true;
+    } else {
+      HideCursor();
+    }
     WriteAll(STDOUT_FILENO, out_);
     out_.clear();
   }
@@ -152,6 +160,7 @@ class TerminalWindow final : public Window {
       const ByteRole role = trail ? ByteRole::Trail : IsLeadByte(bytes[index]) ? ByteRole::Lead : ByteRole::Single;
       cells.push_back({bytes[index], 7, 0, role});
     }
+    HideCursor();
     MoveTo(out_, 0, hint_row_);
     out_ += "\x1b[7m";
     encoder_.AppendCells(out_, cells, 0, std::min<std::size_t>(cells.size(), terminal_columns_), Layout::Screen);
@@ -179,7 +188,10 @@ class TerminalWindow final : public Window {
   LookTimer look_;
   std::string out_;
   std::string reports_;
-  bool caret_shown_ = false;
+  bool caret_wanted_ = false;
+  std::int32_t caret_x_ = 0;
+  std::int32_t caret_y_ = 0;
+  bool cursor_visible_ = true;
   bool resize_pending_ = true;
   bool repaint_pending_ = false;
   bool hint_ = false;
