@@ -10,6 +10,7 @@
 #include "error_trap.h"
 #include "host.h"
 #include "routine.h"
+#include "statements.h"
 #include "string_values.h"
 #include "text_screen.h"
 
@@ -40,7 +41,7 @@ const Routine<Probe> kReport(kQelvorinModule, {
        PrintNumber(p.count, Separator::None);
        EndPrint();
      }},
-    {70, [](Probe& p) { return p.count < 30 ? GoTo("count") : kNext; }},
+    GoToIf(70, [](Probe& p) { return p.count < 30; }, "count"),
     {80, [](Probe&) { Say(""); }},
     {90, [](Probe&) { RaiseError(error::kBadDevice); }},
 });
@@ -58,7 +59,7 @@ const Routine<Probe> kLoop(kQelvorinModule, {
      }},
     {30, [](Probe&) { Say("ready"); }},
     {"again", 40, [](Probe& p) { p.count += 1; }},
-    {50, [](Probe&) { return GoTo("again"); }},
+    GoTo(50, "again"),
 });
 
 }  // namespace
