@@ -3,6 +3,7 @@
 
 #include "recording_window.h"
 #include "text_screen.h"
+#include "window_events.h"
 
 namespace {
 
@@ -104,6 +105,8 @@ TEST_F(ConsoleTest, PaintDrawsEveryRowFromTheViewOrigin) {
 TEST_F(ConsoleTest, CopyAsTextLeavesOutBlankRows) {
   WriteText(screen(), "first  \n\nthird");
   EXPECT_EQ(screen().CopyText(), "first\r\nthird\r\n");
+  MainWindowEvents().CopyTextRequested();
+  EXPECT_EQ(window.clipboard, "first\r\nthird\r\n");
 }
 
 TEST_F(ConsoleTest, CursorRowAndPlaceCursorCheckTheirArguments) {

@@ -9,7 +9,6 @@
 
 #include "console_io.h"
 #include "display_text.h"
-#include "terminal_mode.h"
 
 namespace platform::posix {
 
@@ -69,12 +68,10 @@ class TranscriptWindow final : public Window {
     if (look_.Due()) Flush();
   }
 
-  bool WaitForKey(WindowEvents& events) override {
+  // A transcript is a batch run's console: nobody is there to answer a prompt.
+  bool WaitForKey(WindowEvents&) override {
     Flush();
-    if (!isatty(STDIN_FILENO) || !EnterRawMode()) return false;
-    keys_.Wait(events);
-    LeaveRawMode();
-    return true;
+    return false;
   }
 
   void ShowMessageBox(std::string_view text, std::string_view caption, BoxIcon) override {
@@ -128,7 +125,6 @@ class TranscriptWindow final : public Window {
   std::int32_t written_ = 0;  // rows above this one are in the transcript
   std::int32_t caret_row_ = 0;
   DisplayEncoder encoder_;
-  KeyReader keys_;
   LookTimer look_;
   std::string out_;
   std::string shown_live_;
