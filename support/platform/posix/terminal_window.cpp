@@ -123,9 +123,14 @@ class TerminalWindow final : public Window {
     cursor_visible_ = false;
   }
 
+  // Writes what was drawn and then places the caret; with nothing drawn the terminal is left alone.
   void Flush() {
+    const bool caret_moved = caret_x_ != placed_x_ || caret_y_ != placed_y_;
+    if (out_.empty() && caret_wanted_ == cursor_visible_ && (!caret_wanted_ || !caret_moved)) return;
     if (caret_wanted_) {
       MoveTo(out_, caret_x_, caret_y_);
+      placed_x_ = caret_x_;
+      placed_y_ = caret_y_;
       if (!cursor_visible_) out_ += kShowCursor;
       cursor_visible_ = true;
     } else {
@@ -192,6 +197,9 @@ class TerminalWindow final : public Window {
   std::int32_t caret_x_ = 0;
   std::int32_t caret_y_ = 0;
   bool cursor_visible_ = true;
+  // Where the caret was last put on the terminal.
+  std::int32_t placed_x_ = -1;
+  std::int32_t placed_y_ = -1;
   bool resize_pending_ = true;
   bool repaint_pending_ = false;
   bool hint_ = false;
