@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -89,9 +90,17 @@ TEST_F(Program, BadOperandsStopBeforeAnythingIsWritten) {
     EXPECT_TRUE(run.errors.starts_with("qelvorin: ")) << run.errors;
     EXPECT_EQ(run.output, "");
   };
-  refused({Path("missing.mbx"), "-o", Path("out.ren")});
-  refused({mailbox, "-o", Path("no/such/folder/out.ren")});
-  refused({mailbox, "-o", mailbox});
+  // A bad operand is told in one line, without the usage.
+  const auto refused_operand = [&](std::vector<std::string> arguments) {
+    const probe::PipedRun run = Run(std::move(arguments));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.errors.starts_with("qelvorin: ")) << run.errors;
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+    EXPECT_EQ(run.output, "");
+  };
+  refused_operand({Path("missing.mbx"), "-o", Path("out.ren")});
+  refused_operand({mailbox, "-o", Path("no/such/folder/out.ren")});
+  refused_operand({mailbox, "-o", mailbox});
   refused({mailbox});
   refused({"-o", Path("out.ren")});
   refused({"--bogus"});
