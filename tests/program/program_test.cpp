@@ -187,7 +187,9 @@ TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
   ASSERT_TRUE(terminal.ReadUntil("No such folder."));
   // A name the dialog takes but the open refuses.
   std::size_t mark = terminal.received().size();
-  terminal.Type("\x15" + Path("bad*name.ren") + "\r");
+  std::string erase_and_type = "\x15";  // Ctrl+U clears the answer first
+  erase_and_type += Path("bad*name.ren") + "\r";
+  terminal.Type(erase_and_type);
   ASSERT_TRUE(terminal.ReadUntil("\xe3\x83\x91\xe3\x82\xb9", mark));  // パス...: the second error line
   ASSERT_TRUE(terminal.ReadUntil("nivoka.ren", mark));
   mark = terminal.received().size();
