@@ -38,7 +38,7 @@ Section<Converter> ConvertStatements() {
       GoSub(460, "BODYLINE"),
       GoSub(470, "record body line"),
       // A mailbox that ends inside a body still gets its record end before the failing read is reported.
-      If(480, [](Converter&) { return AtEndOf(kMailboxChannel); }),
+      If(480, [](Converter&) { return NothingLeftToRead(kMailboxChannel); }),
         GoSub(490, "record end"),
       EndIf(),
       {500, [](Converter& c) { LineInputFrom(kMailboxChannel, c.line_text); }},

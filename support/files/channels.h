@@ -51,8 +51,11 @@ void FlushChannels();
 void SelectInputChannel(std::int32_t channel);
 // Reads the next line of the selected channel into the variable, without its line end.
 void LineInput(StringDescriptor& destination);
-// -1 (true) at the end of the file, else 0.
+// -1 (true) at the end of the file, else 0. At most one unread byte left counts as the end: a line input may
+// still take that byte as a last line.
 std::int32_t EndOfFile(std::int32_t channel);
+// True when a line input from the channel, opened for input, would find no byte left (error 54).
+bool NothingLeftToRead(std::int32_t channel);
 
 // Closes the listed channels; an empty list closes every channel.
 void CloseChannels(std::span<const std::int32_t> channels);

@@ -60,14 +60,14 @@ FileRecord& InputFile(ChannelObject object) {
   return *file;
 }
 
-// No line is left when no byte is, or only a final end-of-file mark (which a line input still takes, as an empty
-// line). The byte after the position is looked at first, so that the byte at the position is the one the
-// read-ahead holds for the line input that follows.
-bool NoLineLeft(FileRecord& file) {
+// The end of the file is reached when at most one unread byte is left, whatever that byte is; a line input still
+// takes a last single byte. The byte after the position is looked at first, so that the byte at the position is
+// the one the read-ahead holds for the line input that follows.
+bool AtMostOneByteLeft(FileRecord& file) {
   const std::uint64_t position = file.control->position;
   const int next = ByteAt(file, position + 1);
   const int first = ByteAt(file, position);
-  return first == kNoByte || (first == kEndOfFileMark && next == kNoByte);
+  return first == kNoByte || next == kNoByte;
 }
 
 // Reads one line into the scratch buffer and returns its length; the position moves past the line end.
@@ -106,16 +106,21 @@ void LineInput(StringDescriptor& destination) {
   AssignFromStack(destination);
 }
 
-// One unread byte left counts as the end only when it is the end-of-file mark: a last line of one byte without
-// a line end is still read.
 std::int32_t EndOfFile(std::int32_t channel) {
   const ChannelObject object = OpenObject(channel);
   FileRecord* file = FileAt(object);
   if (file == nullptr) return -1;
   const ControlBlock& control = *file->control;
   switch (file->kind) {
-    case FileKind::Input: return NoLineLeft(*file) ? -1 : 0;
+    case FileKind::Input: return AtMostOneByteLeft(*file) ? -1 : 0;
     case FileKind::Bytes8: return control.position >= control.size ? -1 : 0;
     default: RaiseError(error::kBadFileMode);
   }
+}
+
+bool NothingLeftToRead(std::int32_t channel) {
+  FileRecord* file = FileAt(OpenObject(channel));
+  if (file == nullptr) return true;
+  if (file->kind != FileKind::Input) RaiseError(error::kBadFileMode);
+  return ByteAt(*file, file->control->position) == kNoByte;
 }

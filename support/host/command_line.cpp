@@ -12,9 +12,9 @@
 
 namespace {
 
-Command Refuse(std::string reason) {
+Command Refuse(std::string reason, CommandKind kind = CommandKind::Refused) {
   Command command;
-  command.kind = CommandKind::Refused;
+  command.kind = kind;
   command.reason = std::move(reason);
   return command;
 }
@@ -108,6 +108,6 @@ Command ParseCommandLine(int argc, char** argv, bool on_terminal) {
   Command command;
   command.kind = CommandKind::Batch;
   std::string reason = CheckBatch(mailboxes, output, command);
-  if (!reason.empty()) return Refuse(std::move(reason));
+  if (!reason.empty()) return Refuse(std::move(reason), CommandKind::BadOperand);
   return command;
 }

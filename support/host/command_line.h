@@ -4,14 +4,16 @@
 #include <string>
 #include <vector>
 
-enum class CommandKind { Interactive, Batch, Help, Version, Refused };
+// Refused: a command line that cannot be read (told with the usage); BadOperand: a batch operand that fails its
+// check (told in one line).
+enum class CommandKind { Interactive, Batch, Help, Version, Refused, BadOperand };
 
 struct Command {
   CommandKind kind = CommandKind::Interactive;
   // Batch: full paths in cp932, checked before anything is written.
   std::vector<std::string> mailboxes;
   std::string output;
-  // Refused: the one-line reason (locale encoding).
+  // Refused or BadOperand: the one-line reason (locale encoding).
   std::string reason;
 };
 

@@ -43,6 +43,9 @@ int main(int argc, char** argv) {
     case CommandKind::Refused:
       std::fprintf(stderr, "qelvorin: %s\n%s", command.reason.c_str(), UsageText().c_str());
       return kBadCommandLine;
+    case CommandKind::BadOperand:
+      std::fprintf(stderr, "qelvorin: %s\n", command.reason.c_str());
+      return kBadCommandLine;
     case CommandKind::Batch: {
       BatchDialogs dialogs(command.mailboxes, command.output);
       return RunHost(argc, argv, [&dialogs] { return RunConverter(dialogs); }, {platform::ConsoleKind::Transcript});

@@ -130,6 +130,27 @@ TEST_F(Conversion, AMailboxEndingInsideABodyKeepsItsLastRecordWhole) {
   EXPECT_EQ(card, PlainRecord("a", {"one"}) + PlainRecord("b", {"cut short"}) + "\x1a");
 }
 
+// The end test counts one byte left as the end: a single byte after the last line is never read, whether it
+// follows a "." line, a "From:" line or the first line.
+TEST_F(Conversion, AByteAloneAfterTheLastLineIsNotRead) {
+  for (const std::string_view last : {"\n", "\r", "x", "."}) {
+    SCOPED_TRACE(last);
+    EXPECT_EQ(Convert(Cat({Lines({"From: a", "", "one", "."}), last})), PlainRecord("a", {"one"}) + "\x1a");
+    EXPECT_EQ(Convert(Cat({Lines({"From: a", "", "one", ".", "From: b"}), last})), PlainRecord("a", {"one"}) + "\x1a");
+    EXPECT_EQ(Convert(Cat({"From: a\r\n", last})), "\x1a");
+    EXPECT_EQ(exit_code, 0);
+    EXPECT_EQ(report.number, 0);
+  }
+}
+
+// The end-of-file mark is read as an empty line; the record still ends once, after it.
+TEST_F(Conversion, AMailboxCutShortBeforeItsEndOfFileMarkKeepsItsLastRecordWhole) {
+  const std::string card = Convert(Lines({"From: a", "", "one", ".", "From: b", "", "cut short"}) + "\x1a");
+  EXPECT_EQ(exit_code, 1);
+  EXPECT_EQ(report.number, error::kInputPastEnd);
+  EXPECT_EQ(card, PlainRecord("a", {"one"}) + PlainRecord("b", {"cut short", ""}) + "\x1a");
+}
+
 TEST_F(Conversion, AMailboxEndingInsideAHeaderSectionWritesNothingForThatMail) {
   const std::string card = Convert(Lines({"From: a", "", "one", ".", "From: b", "Subject: cut"}));
   EXPECT_EQ(exit_code, 1);

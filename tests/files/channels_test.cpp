@@ -67,15 +67,21 @@ TEST_F(Channels, LinesEndAtCrLfAtALoneCrOrAtTheEnd) {
   };
   EXPECT_EQ(lines_of("abc\r\ndef\r\n"), (LineList{"abc", "def"}));
   EXPECT_EQ(lines_of("abc\ndef"), (LineList{"abc\ndef"}));
-  EXPECT_EQ(lines_of("a\rb"), (LineList{"a", "b"}));
+  EXPECT_EQ(lines_of("a\rbc"), (LineList{"a", "bc"}));
   EXPECT_EQ(lines_of("a\r\rb\r"), (LineList{"a", "", "b"}));
   EXPECT_EQ(lines_of(std::string("a\0b\0\r\n", 6)), (LineList{"ab"}));
   EXPECT_EQ(lines_of("x\r\n\x1A"), (LineList{"x"}));
   EXPECT_EQ(lines_of("a\x1A" "b\r\n"), (LineList{"a\x1A" "b"}));
   EXPECT_EQ(lines_of("last line"), (LineList{"last line"}));
-  // A final line of one byte is read too, not taken for the end of the file.
-  EXPECT_EQ(lines_of("x\r\ny"), (LineList{"x", "y"}));
+  // One byte left already counts as the end of the file, although a line input still reads it.
+  EXPECT_EQ(lines_of("x\r\ny"), (LineList{"x"}));
   EXPECT_EQ(lines_of(""), LineList{});
+  Write(path, "x\r\ny");
+  Open(path, 1, file_mode::kInput);
+  EXPECT_EQ(NextLine(1), "x");
+  EXPECT_EQ(EndOfFile(1), -1);
+  EXPECT_EQ(NextLine(1), "y");
+  EXPECT_EQ(ErrorOf([] { NextLine(1); }), error::kInputPastEnd);
 }
 
 TEST_F(Channels, ReadingPastTheEndIs54) {
@@ -302,7 +308,9 @@ TEST_F(Channels, EndOfFileAndLineInputAgreeOnAFileCutShortWhileRead) {
   const std::string path = Path("cut.mbx");
   const std::string first(65534, 'a');
   const std::string tail = "zz\r\ny\x1A";
-  const std::vector<LineList> expected{{}, {"z"}, {"zz"}, {"zz"}, {"zz"}, {"zz", "y"}, {"zz", "y"}};
+  const std::vector<LineList> expected{{}, {}, {"zz"}, {"zz"}, {"zz"}, {"zz"}, {"zz", "y"}};
+  // What a line input still takes after the end test said "end": the one byte left, if any.
+  const std::vector<std::string> last_byte{"", "z", "", "", "", "y", ""};
   for (std::size_t kept = 0; kept <= tail.size(); ++kept) {
     Write(path, first + "\r\n" + tail);
     Open(path, 1, file_mode::kInput);
@@ -314,6 +322,9 @@ TEST_F(Channels, EndOfFileAndLineInputAgreeOnAFileCutShortWhileRead) {
     });
     EXPECT_EQ(error, 0) << kept << " bytes kept";
     EXPECT_EQ(lines, expected[kept]) << kept << " bytes kept";
+    if (!last_byte[kept].empty()) {
+      EXPECT_EQ(NextLine(1), last_byte[kept]) << kept << " bytes kept";
+    }
     EXPECT_EQ(ErrorOf([] { NextLine(1); }), error::kInputPastEnd) << kept << " bytes kept";
     Close(1);
   }

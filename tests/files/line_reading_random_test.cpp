@@ -18,7 +18,7 @@ Reading Model(const std::string& bytes) {
   std::size_t position = 0;
   const std::size_t size = bytes.size();
   for (;;) {
-    const bool end = position >= size || (position + 1 == size && bytes[position] == '\x1A');
+    const bool end = position + 1 >= size;  // one byte left counts as the end
     reading.ends.push_back(end);
     if (end) return reading;
     std::string line;

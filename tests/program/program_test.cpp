@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -89,9 +90,17 @@ TEST_F(Program, BadOperandsStopBeforeAnythingIsWritten) {
     EXPECT_TRUE(run.errors.starts_with("qelvorin: ")) << run.errors;
     EXPECT_EQ(run.output, "");
   };
-  refused({Path("missing.mbx"), "-o", Path("out.ren")});
-  refused({mailbox, "-o", Path("no/such/folder/out.ren")});
-  refused({mailbox, "-o", mailbox});
+  // A bad operand is told in one line, without the usage.
+  const auto refused_operand = [&](std::vector<std::string> arguments) {
+    const probe::PipedRun run = Run(std::move(arguments));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.errors.starts_with("qelvorin: ")) << run.errors;
+    EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 1) << run.errors;
+    EXPECT_EQ(run.output, "");
+  };
+  refused_operand({Path("missing.mbx"), "-o", Path("out.ren")});
+  refused_operand({mailbox, "-o", Path("no/such/folder/out.ren")});
+  refused_operand({mailbox, "-o", mailbox});
   refused({mailbox});
   refused({"-o", Path("out.ren")});
   refused({"--bogus"});
@@ -178,7 +187,9 @@ TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
   ASSERT_TRUE(terminal.ReadUntil("No such folder."));
   // A name the dialog takes but the open refuses.
   std::size_t mark = terminal.received().size();
-  terminal.Type("\x15" + Path("bad*name.ren") + "\r");
+  std::string erase_and_type = "\x15";  // Ctrl+U clears the answer first
+  erase_and_type += Path("bad*name.ren") + "\r";
+  terminal.Type(erase_and_type);
   ASSERT_TRUE(terminal.ReadUntil("\xe3\x83\x91\xe3\x82\xb9", mark));  // パス...: the second error line
   ASSERT_TRUE(terminal.ReadUntil("nivoka.ren", mark));
   mark = terminal.received().size();

@@ -32,7 +32,10 @@ class TranscriptWindow final : public Window {
     std::int32_t last = kScreenRows - 1;
     while (last >= written_ && RowText(last).empty()) --last;
     while (written_ <= last) WriteRow(written_++);
-    if (live_ && !shown_live_.empty()) out_ += "\r" + std::string(kEraseToEnd);
+    if (live_ && !shown_live_.empty()) {
+      out_ += '\r';
+      out_ += kEraseToEnd;
+    }
     Flush();
   }
 
@@ -110,7 +113,9 @@ class TranscriptWindow final : public Window {
     if (!live_ || caret_row_ < written_ || caret_row_ >= kScreenRows) return;
     const std::string text = RowText(caret_row_);
     if (text == shown_live_) return;
-    out_ += "\r" + text + std::string(kEraseToEnd);
+    out_ += '\r';
+    out_ += text;
+    out_ += kEraseToEnd;
     shown_live_ = text;
   }
 
