@@ -50,6 +50,13 @@ std::string CheckBatch(const std::vector<std::string>& mailboxes, const std::str
   std::error_code failure;
   const std::filesystem::path folder = std::filesystem::absolute(output, failure).parent_path();
   if (failure || !std::filesystem::is_directory(folder, failure)) return "the folder of the output does not exist: " + output;
+  // An existing output is deleted and written anew: only a regular file may be, never a device, pipe or folder.
+  std::string local_card;
+  const auto card_status = std::filesystem::symlink_status(
+      platform::PathToLocal(CardFileName(command.output), local_card) ? local_card : output, failure);
+  if (std::filesystem::exists(card_status) && !std::filesystem::is_regular_file(card_status)) {
+    return "the output is not a regular file: " + output;
+  }
   std::string card;
   if (platform::FullPath(CardFileName(command.output).c_str(), card) != 0) card = CardFileName(command.output);
   for (const std::string& mailbox : command.mailboxes) {

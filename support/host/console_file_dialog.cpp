@@ -41,12 +41,13 @@ std::string Shown(const std::string& typed) {
   return {};
 }
 
-enum class Kind { None, File, Folder };
+enum class Kind { None, File, Folder, Other };
 
 Kind KindOf(const std::string& local_path) {
   struct stat status {};
   if (stat(local_path.c_str(), &status) != 0) return Kind::None;
-  return S_ISDIR(status.st_mode) ? Kind::Folder : Kind::File;
+  if (S_ISDIR(status.st_mode)) return Kind::Folder;
+  return S_ISREG(status.st_mode) ? Kind::File : Kind::Other;
 }
 
 std::string ParentOf(const std::string& local_path) {
@@ -110,6 +111,11 @@ class Dialog {
     if (kind == Kind::Folder) {
       folder_ = path;
       typed_.clear();
+      return std::nullopt;
+    }
+    // Devices and pipes are not files to read mail from or to replace with a card file.
+    if (kind == Kind::Other) {
+      note_ = "Not a regular file.";
       return std::nullopt;
     }
     if ((request_.flags & flag::kPathMustExist) && KindOf(ParentOf(path)) != Kind::Folder) {

@@ -2,6 +2,7 @@
 // interactive program on a pseudo-terminal.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -101,6 +102,11 @@ TEST_F(Program, BadOperandsStopBeforeAnythingIsWritten) {
   refused_operand({Path("missing.mbx"), "-o", Path("out.ren")});
   refused_operand({mailbox, "-o", Path("no/such/folder/out.ren")});
   refused_operand({mailbox, "-o", mailbox});
+  // An existing output is replaced: a pipe or a folder must not be.
+  ASSERT_EQ(mkfifo(Path("pipe.ren").c_str(), 0600), 0);
+  refused_operand({mailbox, "-o", Path("pipe.ren")});
+  std::filesystem::create_directory(Path("folder.ren"));
+  refused_operand({mailbox, "-o", Path("folder.ren")});
   refused({mailbox});
   refused({"-o", Path("out.ren")});
   refused({"--bogus"});
