@@ -16,7 +16,7 @@ constexpr std::size_t kTextBlockSize = (ConsoleWindow::kColumns + 2) * ConsoleWi
 bool ConsoleWindow::SetClipboardText(std::string_view text) {
   if (!OpenClipboard(window_)) return false;
   EmptyClipboard();
-  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, std::max(kTextBlockSize, text.size() + 1));
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, std::max(kTextBlockSize, text.size() + 1));
   char* bytes = block != nullptr ? static_cast<char*>(GlobalLock(block)) : nullptr;
   if (bytes == nullptr) {
     if (block != nullptr) GlobalFree(block);
@@ -25,7 +25,6 @@ bool ConsoleWindow::SetClipboardText(std::string_view text) {
     return true;
   }
   std::memcpy(bytes, text.data(), text.size());
-  bytes[text.size()] = '\0';
   GlobalUnlock(block);
   if (SetClipboardData(CF_TEXT, block) == nullptr) GlobalFree(block);
   CloseClipboard();

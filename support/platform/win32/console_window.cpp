@@ -213,8 +213,8 @@ void ConsoleWindow::Destroyed() {
   if (!closing_ && events_ != nullptr) events_->CloseRequested(CloseCause::User);
 }
 
-// The view origin moves back only as far as the visible part needs; a bar shows only when more than one cell is
-// hidden in its direction.
+// The view origin moves back only as far as the visible part needs. A direction gets its scroll bar only while the
+// window is more than one cell smaller than its full size there; at full size the client area shows every cell.
 void ConsoleWindow::Sized(std::int32_t width, std::int32_t height) {
   visible_columns_ = std::max(width / cell_width_, 0);
   visible_rows_ = std::max(height / cell_height_, 0);
@@ -224,9 +224,14 @@ void ConsoleWindow::Sized(std::int32_t width, std::int32_t height) {
   };
   view_column_ = keep(view_column_, kColumns, visible_columns_);
   view_row_ = keep(view_row_, kRows, visible_rows_);
-  SetScrollRange(window_, SB_HORZ, 0, std::max(kColumns - visible_columns_ - 1, 0), FALSE);
+  RECT outer;
+  GetWindowRect(window_, &outer);
+  const RECT full = FullWindowRect();
+  const bool narrow = (full.right - full.left) - (outer.right - outer.left) > cell_width_;
+  const bool short_ = (full.bottom - full.top) - (outer.bottom - outer.top) > cell_height_;
+  SetScrollRange(window_, SB_HORZ, 0, narrow ? std::max(kColumns - visible_columns_ - 1, 0) : 0, FALSE);
   SetScrollPos(window_, SB_HORZ, view_column_, TRUE);
-  SetScrollRange(window_, SB_VERT, 0, std::max(kRows - visible_rows_ - 1, 0), FALSE);
+  SetScrollRange(window_, SB_VERT, 0, short_ ? std::max(kRows - visible_rows_ - 1, 0) : 0, FALSE);
   SetScrollPos(window_, SB_VERT, view_row_, TRUE);
   InvalidateRect(window_, nullptr, TRUE);
 }
