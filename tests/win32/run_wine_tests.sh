@@ -113,6 +113,10 @@ console_text() {  # the console's text, copied by its system-menu command as ano
   "$WINE" "$BUILD/send_system_command.exe" K7V2CLASS 0x67 || return 1
   timeout 5 xclip -o -selection clipboard
 }
+press() {  # KEY: a key pressed in the console window
+  local main
+  main=$(window qelvorin) && xdotool windowfocus --sync "$main" && xdotool key "$1"
+}
 finish() {  # -> the program's exit status
   local status=0
   wait "$APP" || status=$?
@@ -140,7 +144,8 @@ check "the console shows the final count" grep -qE -- "^$(grep -v '^$' "$GOLDEN/
 dialog=$(window "$OPEN_TITLE") && xdotool windowmove --sync "$dialog" 0 460 && sleep 0.5
 main=$(window qelvorin) && import -window "$main" "$ARTEFACTS/console.png" 2>/dev/null || log "no screenshot"
 check "Escape at the third open dialog ends the run" answer "$OPEN_TITLE" "" Escape
-check "the run ends with status 0" test "$(finish)" = 0
+status=$(finish)
+check "the run ends with status 0 (got $status)" test "$status" = 0
 check "the card file holds both mailboxes, byte for byte" cmp "$DATA/out.ren" "$WORK/two.ren"
 
 # A mailbox cut short inside a body: the report on the console, a key, status 1.
@@ -157,9 +162,40 @@ done
 printf '%s\n' "$report" >"$ARTEFACTS/report.txt"
 check "the report names the error" grep -qE "^Qelvorin \[[0-9]+行\]:エラー\[54\]$" <<<"$report"
 check "the report has the library's message" grep -qxF "$(grep '^InputPastEnd|' "$ROOT/support/messages/messages.txt" | cut -d'|' -f2-)" <<<"$report"
-main=$(window qelvorin) && xdotool windowfocus --sync "$main" && xdotool key space
-check "a key ends the run with status 1" test "$(finish)" = 1
+press space
+status=$(finish)
+check "a key ends the run with status 1 (got $status)" test "$status" = 1
 check "the records before the cut are kept whole" cmp "$DATA/cut.ren" "$GOLDEN/truncated_body.ren"
+
+# Closing the window while the report waits for its key ends the run, still with status 1.
+"$WINE" "$BUILD/qelvorin.exe" >>"$WORK/error.log" 2>&1 &
+APP=$!
+answer "$OPEN_TITLE" truncated_body.mbx Return && answer "$SAVE_FIRST" cut2.ren Return
+for _ in $(seq 50); do console_text | grep -qF "$(catalogue PressAnyKey)" && break; sleep 0.2; done
+press alt+F4
+status=$(finish)
+check "closing the window at the report ends the run with status 1 (got $status)" test "$status" = 1
+
+# Ctrl+C while a long mailbox converts: the interrupt prompt, a key, the break status; the records written are
+# whole.
+for _ in $(seq 400); do cat "$GOLDEN/body.mbx"; done >"$WORK/part.mbx"
+for _ in $(seq 20); do cat "$WORK/part.mbx"; done >"$DATA/long.mbx"
+"$WINE" "$BUILD/qelvorin.exe" >"$WORK/break.log" 2>&1 &
+APP=$!
+answer "$OPEN_TITLE" long.mbx Return && answer "$SAVE_FIRST" long.ren Return
+sleep 0.5
+press ctrl+c
+interrupted=''
+for _ in $(seq 50); do
+  interrupted=$(console_text) || interrupted=''
+  grep -qF "$(catalogue PressAnyKey)" <<<"$interrupted" && break
+  sleep 0.2
+done
+check "Ctrl+C shows the interrupt prompt" grep -qE "^$(catalogue Interrupted) Qelvorin\[[0-9]+行\] *$" <<<"$interrupted"
+press space
+status=$(finish)
+check "a key after the interrupt ends the run with the break status (got $status)" test "$status" = 130
+check "the interrupted card file ends with a whole record" test "$(tail -c 5 "$DATA/long.ren" | od -An -tx1 | tr -d ' ')" = 0d0a0d0a1a
 
 # Batch runs: the dialogs answered from the command line, the window showing the console meanwhile.
 batch() { "$WINE" "$BUILD/qelvorin.exe" "$@" >>"$WORK/batch.log" 2>&1 || echo $?; }
