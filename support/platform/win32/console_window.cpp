@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cell_colours.h"
+#include "reference_help.h"
 #include "window_classes.h"
 
 namespace platform::win32 {
@@ -176,6 +177,10 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_COPY:
       CopyPicture();
       return true;
+    case WM_HELP:
+      ReferenceHelp(window_, HelpCommand::ShowCurrentError);
+      result = TRUE;
+      return true;
     case WM_QUERYENDSESSION:
       result = TRUE;
       return true;
@@ -203,6 +208,7 @@ void ConsoleWindow::Paint() {
 
 // The window goes, by the user's close or the host's: the run is told, unless it is the host that closes it.
 void ConsoleWindow::Destroyed() {
+  ReferenceHelp(window_, HelpCommand::Close);
   if (caret_visible_ || focused_) DestroyCaret();
   focused_ = caret_visible_ = false;
   window_ = nullptr;
@@ -369,13 +375,18 @@ void ConsoleWindow::Poll(WindowEvents& events) {
   if (!Drain()) events.CloseRequested(CloseCause::User);
 }
 
-// A batch run has nobody at the keyboard: its prompts end at once.
+// A batch run has nobody at the keyboard: its prompts end at once. F1 held down while an error waits opens the help
+// on it instead of reaching the window.
 bool ConsoleWindow::WaitForKey(WindowEvents& events) {
   events_ = &events;
   if (kind_ == ConsoleKind::Transcript) return false;
   MSG message;
   if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
     events.CloseRequested(CloseCause::User);
+    return true;
+  }
+  if (GetKeyState(VK_F1) < 0) {
+    ReferenceHelp(window_, HelpCommand::ShowCurrentError);
     return true;
   }
   TranslateMessage(&message);

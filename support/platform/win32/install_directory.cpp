@@ -10,6 +10,8 @@ constexpr const char* kEnvironmentKey = "Software\\TELQUAR\\VELBRIX\\V4.1\\Env";
 constexpr const char* kInstallValue = "Velbrix";
 constexpr DWORD kInstallDirectorySize = 0x104;
 
+}  // namespace
+
 bool RegistryInstallDirectory(std::string& folder) {
   HKEY key;
   if (RegOpenKeyExA(HKEY_CURRENT_USER, kEnvironmentKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return false;
@@ -22,6 +24,8 @@ bool RegistryInstallDirectory(std::string& folder) {
   folder = buffer;
   return true;
 }
+
+namespace {
 
 std::string ExecutableFolder() {
   char path[MAX_PATH];
