@@ -117,11 +117,10 @@ press() {  # KEY: a key pressed in the console window
   local main
   main=$(window qelvorin) && xdotool windowfocus --sync "$main" && xdotool key "$1"
 }
-finish() {  # -> the program's exit status
-  local status=0
+finish() {  # waits for the program; its exit status in $status (not in a subshell, which cannot wait for it)
+  status=0
   wait "$APP" || status=$?
   APP=''
-  echo "$status"
 }
 
 # Two passes into one card file, the second by accepting the offered name; then the console is read and the
@@ -144,7 +143,7 @@ check "the console shows the final count" grep -qE -- "^$(grep -v '^$' "$GOLDEN/
 dialog=$(window "$OPEN_TITLE") && xdotool windowmove --sync "$dialog" 0 460 && sleep 0.5
 main=$(window qelvorin) && import -window "$main" "$ARTEFACTS/console.png" 2>/dev/null || log "no screenshot"
 check "Escape at the third open dialog ends the run" answer "$OPEN_TITLE" "" Escape
-status=$(finish)
+finish
 check "the run ends with status 0 (got $status)" test "$status" = 0
 check "the card file holds both mailboxes, byte for byte" cmp "$DATA/out.ren" "$WORK/two.ren"
 
@@ -163,7 +162,7 @@ printf '%s\n' "$report" >"$ARTEFACTS/report.txt"
 check "the report names the error" grep -qE "^Qelvorin \[[0-9]+行\]:エラー\[54\]$" <<<"$report"
 check "the report has the library's message" grep -qxF "$(grep '^InputPastEnd|' "$ROOT/support/messages/messages.txt" | cut -d'|' -f2-)" <<<"$report"
 press space
-status=$(finish)
+finish
 check "a key ends the run with status 1 (got $status)" test "$status" = 1
 check "the records before the cut are kept whole" cmp "$DATA/cut.ren" "$GOLDEN/truncated_body.ren"
 
@@ -173,7 +172,7 @@ APP=$!
 answer "$OPEN_TITLE" truncated_body.mbx Return && answer "$SAVE_FIRST" cut2.ren Return
 for _ in $(seq 50); do console_text | grep -qF "$(catalogue PressAnyKey)" && break; sleep 0.2; done
 press alt+F4
-status=$(finish)
+finish
 check "closing the window at the report ends the run with status 1 (got $status)" test "$status" = 1
 
 # Ctrl+C while a long mailbox converts: the interrupt prompt, a key, the break status; the records written are
@@ -193,7 +192,7 @@ for _ in $(seq 50); do
 done
 check "Ctrl+C shows the interrupt prompt" grep -qE "^$(catalogue Interrupted) Qelvorin\[[0-9]+行\] *$" <<<"$interrupted"
 press space
-status=$(finish)
+finish
 check "a key after the interrupt ends the run with the break status (got $status)" test "$status" = 130
 check "the interrupted card file ends with a whole record" test "$(tail -c 5 "$DATA/long.ren" | od -An -tx1 | tr -d ' ')" = 0d0a0d0a1a
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cell_colours.h"
+#include "failure_boxes.h"
 #include "reference_help.h"
 #include "window_classes.h"
 
@@ -13,7 +14,6 @@ namespace {
 HWND main_window = nullptr;
 
 constexpr DWORD kMainWindowStyle = 0x00FF0000;  // WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL
-constexpr UINT kBackgroundPaletteIndexOfBlack = 0;
 
 // Each message of the queue is handed on; false when the quit message came.
 bool Drain() {
@@ -181,6 +181,9 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       ReferenceHelp(window_, HelpCommand::ShowCurrentError);
       result = TRUE;
       return true;
+    case WM_COMPACTING:
+      ShowSystemFailure(window_);
+      return true;
     case WM_QUERYENDSESSION:
       result = TRUE;
       return true;
@@ -203,7 +206,6 @@ void ConsoleWindow::Paint() {
   if (!IsIconic(window_) && events_ != nullptr) events_->PaintRequested();
   EndPaint(window_, &paint);
   paint_context_ = nullptr;
-  scrolled_ = false;
 }
 
 // The window goes, by the user's close or the host's: the run is told, unless it is the host that closes it.
@@ -339,7 +341,6 @@ void ConsoleWindow::ScrollUp(std::int32_t top, std::int32_t rows) {
   ScrollWindow(window_, 0, -cell_height_, &area, &area);
   const RECT freed{area.left, area.bottom - cell_height_, area.right, area.bottom};
   ValidateRect(window_, &freed);
-  scrolled_ = true;
 }
 
 void ConsoleWindow::Update() {

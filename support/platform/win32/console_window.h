@@ -73,8 +73,6 @@ class ConsoleWindow final : public Window {
   bool caret_visible_ = false;
   std::int32_t caret_x_ = 0;
   std::int32_t caret_y_ = 0;
-  // Set by a scroll of the console, cleared when the window is painted.
-  bool scrolled_ = false;
   HDC paint_context_ = nullptr;
   bool closing_ = false;
 };

@@ -22,4 +22,6 @@ void ShowOutOfMemory(HWND window) { ShowFailure(window, texts::StartFailure1); }
 
 void ShowClipboardFailure(HWND window) { ShowFailure(window, texts::ClipboardFailure); }
 
+void ShowSystemFailure(HWND window) { ShowFailure(window, texts::StartFailure2); }
+
 }  // namespace platform::win32

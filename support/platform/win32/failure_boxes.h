@@ -7,5 +7,7 @@ namespace platform::win32 {
 
 void ShowOutOfMemory(HWND window);
 void ShowClipboardFailure(HWND window);
+// The system runs short of memory (WM_COMPACTING).
+void ShowSystemFailure(HWND window);
 
 }  // namespace platform::win32
