@@ -1,9 +1,9 @@
-// The console window: drawing, caret, view and scroll bars, polling and the host's close.
+// The console window: its creation, the messages of its window procedure, the polls and waits, boxes, and the
+// host's close.
 #include "console_window.h"
 
 #include <algorithm>
 
-#include "cell_colours.h"
 #include "failure_boxes.h"
 #include "reference_help.h"
 #include "window_classes.h"
@@ -221,150 +221,9 @@ void ConsoleWindow::Destroyed() {
   if (!closing_ && events_ != nullptr) events_->CloseRequested(CloseCause::User);
 }
 
-// The view origin moves back only as far as the visible part needs. A direction gets its scroll bar only while the
-// window is more than one cell smaller than its full size there; at full size the client area shows every cell.
-void ConsoleWindow::Sized(std::int32_t width, std::int32_t height) {
-  visible_columns_ = std::max(width / cell_width_, 0);
-  visible_rows_ = std::max(height / cell_height_, 0);
-  const auto keep = [](std::int32_t origin, std::int32_t cells, std::int32_t visible) {
-    if (origin >= cells - visible) origin = cells - visible - 1;
-    return std::max(origin, 0);
-  };
-  view_column_ = keep(view_column_, kColumns, visible_columns_);
-  view_row_ = keep(view_row_, kRows, visible_rows_);
-  RECT outer;
-  GetWindowRect(window_, &outer);
-  const RECT full = FullWindowRect();
-  const bool narrow = (full.right - full.left) - (outer.right - outer.left) > cell_width_;
-  const bool short_ = (full.bottom - full.top) - (outer.bottom - outer.top) > cell_height_;
-  SetScrollRange(window_, SB_HORZ, 0, narrow ? std::max(kColumns - visible_columns_ - 1, 0) : 0, FALSE);
-  SetScrollPos(window_, SB_HORZ, view_column_, TRUE);
-  SetScrollRange(window_, SB_VERT, 0, short_ ? std::max(kRows - visible_rows_ - 1, 0) : 0, FALSE);
-  SetScrollPos(window_, SB_VERT, view_row_, TRUE);
-  InvalidateRect(window_, nullptr, TRUE);
-}
-
-void ConsoleWindow::ScrollView(int bar, WORD request) {
-  const bool across = bar == SB_HORZ;
-  std::int32_t& origin = across ? view_column_ : view_row_;
-  const std::int32_t page = std::max(across ? visible_columns_ : visible_rows_, 1);
-  int low = 0;
-  int high = 0;
-  GetScrollRange(window_, bar, &low, &high);
-  std::int32_t wanted = origin;
-  switch (request) {
-    case SB_LINEUP: wanted = origin - 1; break;
-    case SB_LINEDOWN: wanted = origin + 1; break;
-    case SB_PAGEUP: wanted = origin - page; break;
-    case SB_PAGEDOWN: wanted = origin + page; break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-      GetScrollInfo(window_, bar, &info);
-      wanted = info.nTrackPos;
-      break;
-    }
-    default: return;
-  }
-  wanted = std::clamp<std::int32_t>(wanted, low, high);
-  if (wanted == origin) return;
-  const std::int32_t moved = origin - wanted;
-  origin = wanted;
-  ScrollWindow(window_, across ? moved * cell_width_ : 0, across ? 0 : moved * cell_height_, nullptr, nullptr);
-  SetScrollPos(window_, bar, origin, TRUE);
-  PlaceCaret();
-}
-
-void ConsoleWindow::FocusGained() {
-  focused_ = true;
-  CreateCaret(window_, nullptr, 2, cell_height_);
-  caret_visible_ = false;
-  PlaceCaret();
-}
-
-void ConsoleWindow::FocusLost() {
-  if (caret_visible_) ::HideCaret(window_);
-  caret_visible_ = false;
-  focused_ = false;
-  DestroyCaret();
-}
-
 void ConsoleWindow::KeyDown(WPARAM key) {
   const std::uint8_t code = ControlCodeOf(key);
   if (code != 0 && events_ != nullptr) events_->KeyTyped(code);
-}
-
-HDC ConsoleWindow::DrawingContext() { return paint_context_ != nullptr ? paint_context_ : GetDC(window_); }
-
-void ConsoleWindow::ReleaseDrawingContext(HDC context) {
-  if (context != paint_context_) ReleaseDC(window_, context);
-}
-
-// The cells are cleared to the background and the run drawn over them; a double-byte character the run cuts is
-// drawn whole.
-void ConsoleWindow::DrawCells(const CellRun& run) {
-  if (window_ == nullptr || IsIconic(window_)) return;
-  std::int32_t first = run.first;
-  std::int32_t end = run.first + run.count;
-  const auto size = static_cast<std::int32_t>(run.row.size());
-  if (first > 0 && run.row[static_cast<std::size_t>(first - 1)].role == ByteRole::Lead) --first;
-  if (end < size && run.row[static_cast<std::size_t>(end)].role == ByteRole::Trail) ++end;
-  if (first >= end) return;
-  std::string text;
-  for (std::int32_t index = first; index < end; ++index) {
-    text.push_back(static_cast<char>(run.row[static_cast<std::size_t>(index)].character));
-  }
-  const Cell& look = run.row[static_cast<std::size_t>(run.first)];
-  const CellColours colours = ColoursOf(look.colour, look.attribute);
-  const std::int32_t x = (run.x - (run.first - first) - view_column_) * cell_width_;
-  const std::int32_t y = (run.y - view_row_) * cell_height_;
-  const RECT cells{x, y, x + (end - first) * cell_width_, y + cell_height_};
-  const HDC context = DrawingContext();
-  const HGDIOBJ previous = SelectObject(context, font_);
-  const HBRUSH background = CreateSolidBrush(colours.opaque ? colours.background : BackgroundColour());
-  FillRect(context, &cells, background);
-  DeleteObject(background);
-  SetTextColor(context, colours.text);
-  SetBkColor(context, colours.background);
-  SetBkMode(context, colours.opaque ? OPAQUE : TRANSPARENT);
-  TabbedTextOutA(context, x, y, text.data(), static_cast<int>(text.size()), 0, nullptr, 0);
-  SelectObject(context, previous);
-  ReleaseDrawingContext(context);
-}
-
-// The rows below the top one move up by a cell; the freed row is drawn by the host right after, so it is not left
-// to a repaint.
-void ConsoleWindow::ScrollUp(std::int32_t top, std::int32_t rows) {
-  if (window_ == nullptr) return;
-  const RECT area{-view_column_ * cell_width_, (top - view_row_) * cell_height_,
-                  (kColumns - view_column_) * cell_width_, (top + rows - view_row_) * cell_height_};
-  ScrollWindow(window_, 0, -cell_height_, &area, &area);
-  const RECT freed{area.left, area.bottom - cell_height_, area.right, area.bottom};
-  ValidateRect(window_, &freed);
-}
-
-void ConsoleWindow::Update() {
-  if (window_ != nullptr) UpdateWindow(window_);
-}
-
-void ConsoleWindow::HideCaret() {
-  caret_wanted_ = false;
-  if (focused_ && caret_visible_) ::HideCaret(window_);
-  caret_visible_ = false;
-}
-
-void ConsoleWindow::ShowCaretAt(std::int32_t x, std::int32_t y) {
-  caret_wanted_ = true;
-  caret_x_ = x;
-  caret_y_ = y;
-  PlaceCaret();
-}
-
-void ConsoleWindow::PlaceCaret() {
-  if (!focused_ || !caret_wanted_ || window_ == nullptr) return;
-  SetCaretPos((caret_x_ - view_column_) * cell_width_, (caret_y_ - view_row_) * cell_height_);
-  if (!caret_visible_) ShowCaret(window_);
-  caret_visible_ = true;
 }
 
 void ConsoleWindow::Invalidate() {
