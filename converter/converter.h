@@ -6,6 +6,7 @@
 
 #include "arrays.h"
 #include "channels.h"
+#include "dialogs.h"
 #include "file_statements.h"
 #include "named_routine.h"
 #include "routine.h"
@@ -73,6 +74,8 @@ Section<Converter> NextdayStatements();
 Routine<Converter> ConverterRoutine(Section<Converter> entry);
 // The whole program: the main loop, SETUP and the conversion.
 Routine<Converter> MainProgram();
+// Runs the whole program on program-wide values, asking for files with these dialogs; returns RunMain's status.
+int RunConverter(platform::FileDialogs& dialogs);
 
 // The routines with parameters, all by reference.
 struct SepFrame {

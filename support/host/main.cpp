@@ -9,24 +9,10 @@
 #include "command_line.h"
 #include "console_file_dialog.h"
 #include "converter.h"
-#include "file_dialogs.h"
 #include "host.h"
 
 namespace {
-
 constexpr int kBadCommandLine = 2;
-
-// The program's values live for the whole run: the shutdown still releases the arrays they hold.
-Converter values;
-
-int RunConverter(platform::FileDialogs& dialogs) {
-  SetFileDialogs(&dialogs);
-  const Routine<Converter> program = MainProgram();
-  const int status = RunMain(program, values);
-  SetFileDialogs(nullptr);
-  return status;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -39,9 +39,9 @@ constexpr std::array<Entry, 39> kMessages{{
 }  // namespace
 
 // Non-zero when the message, with its terminating zero, was copied into the buffer; a message that does not fit is
-// not given at all.
-extern "C" __attribute__((visibility("default"))) std::int32_t $PbGetErrMsg(void*, std::uint16_t number,
-                                                                            char* buffer, std::uint16_t size) {
+// not given at all. K7V2_ENTRY, set by the build, makes the entry visible outside the library where the platform
+// needs an attribute for it.
+extern "C" K7V2_ENTRY std::int32_t $PbGetErrMsg(void*, std::uint16_t number, char* buffer, std::uint16_t size) {
   const auto found = std::find_if(kMessages.begin(), kMessages.end(),
                                   [number](const Entry& entry) { return entry.first == number; });
   if (found == kMessages.end() || buffer == nullptr || found->second.size() >= size) return 0;

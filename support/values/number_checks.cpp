@@ -7,8 +7,10 @@
 #include "numbers.h"
 
 std::int32_t RoundToInteger(double value) {
-  // Halves away from zero, decided on the exact value: adding 0.5 in double can round the sum up.
-  const double rounded = std::round(value);
+  // Halves away from zero, decided on the exact fraction: adding 0.5 in double can round the sum up, and some C
+  // libraries' round does just that (mingw-w64's gives 1 for 0.49999999999999994).
+  double rounded = std::trunc(value);
+  if (std::fabs(value - rounded) >= 0.5) rounded += std::copysign(1.0, value);
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
     RaiseError(error::kOverflow);
   }

@@ -1,28 +1,12 @@
 // The golden mailboxes and the real mail beside the project, converted through the real channels and console.
-#include <iconv.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "converter/console_text.h"
 #include "converter_fixture.h"
 
 namespace {
-
-std::string ToUtf8(const std::string& cp932) {
-  iconv_t conversion = iconv_open("UTF-8", "CP932");
-  std::string in = cp932;
-  std::string out(in.size() * 3 + 1, '\0');
-  char* in_bytes = in.data();
-  char* out_bytes = out.data();
-  std::size_t in_left = in.size();
-  std::size_t out_left = out.size();
-  const std::size_t converted = iconv(conversion, &in_bytes, &in_left, &out_bytes, &out_left);
-  iconv_close(conversion);
-  if (converted == static_cast<std::size_t>(-1)) return "(not cp932) " + cp932;
-  out.resize(out.size() - out_left);
-  return out;
-}
 
 class Golden : public ConverterTest {
  protected:
@@ -36,7 +20,7 @@ class Golden : public ConverterTest {
 
   std::string ConsoleRows() const {
     std::string rows;
-    for (std::int32_t row = 0; row < TextScreen::kRows; ++row) rows += ToUtf8(Row(row)) + "\n";
+    for (std::int32_t row = 0; row < TextScreen::kRows; ++row) rows += ConsoleTextToUtf8(Row(row)) + "\n";
     while (rows.size() >= 2 && rows.ends_with("\n\n")) rows.pop_back();
     return rows == "\n" ? "" : rows;
   }

@@ -1,26 +1,18 @@
-// The open and save dialogs: argument checks, the filter list, the initial folder and name, and the result.
-#include <unistd.h>
-
+// The open and save dialogs as the converter calls them: what the platform's dialog is asked to show, and the path
+// or the cancel mark pushed back.
 #include <filesystem>
-#include <initializer_list>
 #include <optional>
-#include <string>
 #include <vector>
 
-#include "dialog_expressions.h"
+#include "file_dialogs.h"
 #include "file_fixture.h"
+#include "files.h"
 #include "texts.h"
 
 namespace {
 
-// A filter list: each text ended by a NUL, then one more NUL.
-std::string Filter(std::initializer_list<std::string_view> texts) {
-  std::string filter;
-  for (const std::string_view text : texts) filter.append(text).push_back('\0');
-  return filter + '\0';
-}
-
-class ScriptedDialogs : public platform::FileDialogs {
+// A platform dialog that records each request and answers with the next prepared path (nothing = cancel).
+class AnsweringDialogs final : public platform::FileDialogs {
  public:
   std::optional<std::string> Show(const platform::FileDialogRequest& request) override {
     requests.push_back(request);
@@ -35,83 +27,107 @@ class FileDialogs : public FileTest {
   void SetUp() override {
     FileTest::SetUp();
     SetFileDialogs(&dialogs);
-    previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
   }
   void TearDown() override {
-    std::filesystem::current_path(previous);
     SetFileDialogs(nullptr);
+    for (StringDescriptor* string : {&title, &specification, &filter}) ReleaseString(*string);
     FileTest::TearDown();
   }
 
-  template <class Expression>
-  std::string Result(const Expression& dialog) {
-    dialog.Push();
-    return PopText();
+  // Shows the dialog and returns what it pushed, or the run-time error as text.
+  std::string Show(platform::FileDialogKind kind, const std::string& specification_text,
+                   const std::string& filter_text, std::int32_t flag = 0, const std::string& title_text = "Title") {
+    AssignConstant(title, title_text);
+    AssignConstant(specification, specification_text);
+    AssignConstant(filter, filter_text);
+    const RuntimeErrorNumber error = ErrorOf([&] {
+      if (kind == platform::FileDialogKind::Open) {
+        FileOpenDialog(0, title, specification, filter, flag);
+      } else {
+        FileSaveDialog(0, title, specification, filter, flag);
+      }
+    });
+    return error != 0 ? "error " + std::to_string(error) : PopText();
   }
 
-  ScriptedDialogs dialogs;
-  std::filesystem::path previous;
+  AnsweringDialogs dialogs;
+  StringDescriptor title{}, specification{}, filter{};
 };
 
-TEST_F(FileDialogs, TheOpenDialogStartsInTheSpecificationsFolderWithItsName) {
-  std::filesystem::create_directory(Path("mail"));
-  dialogs.answer = Path("mail/box.mbx");
-  EXPECT_EQ(Result(OpenFileDialog(0, "Title", Path("mail/*.mbx"), "Mail (*.mbx, *.txt)", 0)), Path("mail/box.mbx"));
-  const platform::FileDialogRequest& request = dialogs.requests.back();
-  EXPECT_EQ(request.kind, platform::FileDialogKind::Open);
-  EXPECT_EQ(request.title, "Title");
-  EXPECT_EQ(request.initial_directory, std::filesystem::canonical(Path("mail")).string());
-  EXPECT_EQ(request.initial_name, "*.mbx");
-  EXPECT_EQ(request.filter, Filter({"Mail (*.mbx, *.txt)", "*.mbx;*.txt"}));
-  EXPECT_EQ(request.flags, 0x180Cu);
-  EXPECT_EQ(ArgumentRecordCount(), 0);
+using platform::FileDialogKind;
+namespace dialog_flag = platform::dialog_flag;
+
+TEST_F(FileDialogs, TheChosenPathOrTheCancelMarkIsPushed) {
+  dialogs.answer = Path("box.mbx");
+  EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "Mail (*.mbx)"), Path("box.mbx"));
+  dialogs.answer.reset();
+  EXPECT_EQ(Show(FileDialogKind::Save, "nivoka.ren", "Cards (*.ren)"), "\x1B");
+  // A path the 128-byte buffer could not have held counts as a failed dialog.
+  dialogs.answer = std::string(128, 'p');
+  EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "Mail (*.mbx)"), "\x1B");
+  EXPECT_EQ(string_stack::Depth(), 0);
 }
 
-TEST_F(FileDialogs, TheSaveDialogStartsInTheCurrentFolderWhateverTheSpecificationNames) {
-  dialogs.answer = Path("out.ren");
-  Result(SaveFileDialog(0, "Save", "/somewhere/else/nivoka.ren", "", 0));
-  const platform::FileDialogRequest& request = dialogs.requests.back();
-  EXPECT_EQ(request.initial_directory, std::filesystem::canonical(folder).string());
-  EXPECT_EQ(request.initial_name, "nivoka.ren");
-  EXPECT_EQ(request.filter, Filter({texts::AllFilesFilter, "*.*"}));
-  EXPECT_EQ(request.flags, 0x80Eu);
-  Result(SaveFileDialog(0, "Save", "nivoka.ren", "", 1));
+TEST_F(FileDialogs, FiltersAreBuiltFromTheirDescription) {
+  Show(FileDialogKind::Open, "*.mbx", std::string(texts::MailboxFilter));
+  EXPECT_EQ(dialogs.requests.back().filter, std::string(texts::MailboxFilter) + '\0' + "*.mbx" + '\0' + '\0');
+  Show(FileDialogKind::Open, "*.mbx", "Mail ( *.mbx, *.txt );All(*.*)");
+  constexpr char kTwoEntries[] = "Mail ( *.mbx, *.txt )\0*.mbx;*.txt\0All(*.*)\0*.*\0";
+  EXPECT_EQ(dialogs.requests.back().filter, std::string(kTwoEntries, sizeof kTwoEntries));
+  Show(FileDialogKind::Open, "*.mbx", "");
+  EXPECT_EQ(dialogs.requests.back().filter, std::string(texts::AllFilesFilter) + '\0' + "*.*" + '\0' + '\0');
+  const std::size_t shown = dialogs.requests.size();
+  EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "no parentheses"), "error 5");
+  EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "Mail (*.mbx);broken"), "error 5");
+  EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "A (*.a)" + std::string(510, ' ')), "error 5");
+  EXPECT_EQ(dialogs.requests.size(), shown) << "no dialog after a refused filter";
+}
+
+TEST_F(FileDialogs, FlagsFollowTheKindAndTheFlagArgument) {
+  constexpr std::uint32_t kAlways =
+      dialog_flag::kPathMustExist | dialog_flag::kHideReadOnly | dialog_flag::kNoChangeDirectory;
+  Show(FileDialogKind::Open, "*.mbx", "M (*.mbx)", 0);
+  EXPECT_EQ(dialogs.requests.back().flags, kAlways | dialog_flag::kFileMustExist);
+  EXPECT_EQ(dialogs.requests.back().flags, 0x180Cu);
+  Show(FileDialogKind::Save, "x.ren", "R (*.ren)", 0);
+  EXPECT_EQ(dialogs.requests.back().flags, 0x80Eu);
+  Show(FileDialogKind::Open, "*.mbx", "M (*.mbx)", 1);
   EXPECT_EQ(dialogs.requests.back().flags, 0x80Cu);
+  Show(FileDialogKind::Save, "x.ren", "R (*.ren)", 1);
+  EXPECT_EQ(dialogs.requests.back().flags, kAlways);
+  EXPECT_EQ(Show(FileDialogKind::Save, "x.ren", "R (*.ren)", 2), "error 5");
 }
 
-TEST_F(FileDialogs, ACancelOrAnOverlongPathGivesTheEscapeByte) {
-  dialogs.answer = std::nullopt;
-  EXPECT_EQ(Result(OpenFileDialog(0, "T", "*.mbx", "(*.mbx)", 0)), "\x1b");
-  dialogs.answer = "/" + std::string(127, 'p');
-  EXPECT_EQ(Result(OpenFileDialog(0, "T", "*.mbx", "(*.mbx)", 0)), "\x1b");
-  dialogs.answer = "/" + std::string(126, 'p');
-  EXPECT_EQ(Result(OpenFileDialog(0, "T", "*.mbx", "(*.mbx)", 0)).size(), 127u);
-}
-
-TEST_F(FileDialogs, BadArgumentsAreError5BeforeAnyDialogIsShown) {
-  dialogs.answer = "x";
-  const auto error_of = [&](auto dialog) { return ErrorOf([&] { dialog.Push(); }); };
-  EXPECT_EQ(error_of(OpenFileDialog(0, std::string(65, 't'), "*.mbx", "", 0)), error::kBadArgument);
-  EXPECT_EQ(error_of(OpenFileDialog(0, "T", std::string(129, 's'), "", 0)), error::kBadArgument);
-  EXPECT_EQ(error_of(OpenFileDialog(0, "T", "*.mbx", "", 2)), error::kBadArgument);
-  EXPECT_EQ(error_of(OpenFileDialog(0, "T", "*.mbx", "no parentheses", 0)), error::kBadArgument);
-  EXPECT_EQ(error_of(OpenFileDialog(0, "T", "*.mbx", "a (*.a);b", 0)), error::kBadArgument);
-  EXPECT_EQ(error_of(OpenFileDialog(0, "T", "*.mbx", std::string(513, '('), 0)), error::kBadArgument);
-  EXPECT_EQ(error_of(OpenFileDialog(1, "T", "*.mbx", "", 0)), error::kNoSuchWindow);
+TEST_F(FileDialogs, ArgumentsAreCheckedBeforeAnyDialog) {
+  EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "M (*.mbx)", 0, std::string(65, 't')), "error 5");
+  EXPECT_EQ(Show(FileDialogKind::Open, std::string(129, 's'), "M (*.mbx)"), "error 5");
   EXPECT_TRUE(dialogs.requests.empty());
-  EXPECT_EQ(error_of(OpenFileDialog(0, std::string(64, 't'), std::string(128, 's'), "", 0)), 0);
+  Show(FileDialogKind::Open, std::string(128, 's'), "M (*.mbx)", 0, std::string(64, 't'));
+  EXPECT_EQ(dialogs.requests.size(), 1u);
   SetFileDialogs(nullptr);
-  EXPECT_EQ(error_of(OpenFileDialog(0, "T", "*.mbx", "", 0)), error::kNoSuchWindow);
+  EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "M (*.mbx)"), "error 1000");
 }
 
-TEST_F(FileDialogs, FiltersAndNameParts) {
-  EXPECT_EQ(BuildFilter("zirpa (*.mbx);All ( *.* )"), Filter({"zirpa (*.mbx)", "*.mbx", "All ( *.* )", "*.*"}));
-  EXPECT_EQ(BuildFilter("Two (*.a,\t*.b) x"), Filter({"Two (*.a,\t*.b) x", "*.a;*.b"}));
-  EXPECT_EQ(NamePart("/a/b/c.mbx"), "c.mbx");
-  EXPECT_EQ(NamePart("c.mbx"), "c.mbx");
-  EXPECT_EQ(NamePart("/a/"), "");
-  EXPECT_EQ(NamePart("\x83/x"), "\x83/x");  // the byte after a lead byte is never a separator
+// The open dialog starts in the folder its specification names; the save dialog always in the current folder.
+TEST_F(FileDialogs, FoldersAndInitialNames) {
+  const std::filesystem::path start = std::filesystem::current_path();
+  std::filesystem::create_directory(Path("mail"));
+  std::filesystem::current_path(folder);
+  std::string current;
+  ASSERT_EQ(platform::FullPath(".", current), 0);
+  std::string mail;
+  ASSERT_EQ(platform::FullPath(Path("mail").c_str(), mail), 0);
+  const std::string inside = (std::filesystem::path(Path("mail")) / "in.mbx").string();
+
+  Show(FileDialogKind::Open, inside, "M (*.mbx)");
+  EXPECT_EQ(dialogs.requests.back().initial_directory, mail);
+  EXPECT_EQ(dialogs.requests.back().initial_name, "in.mbx");
+  Show(FileDialogKind::Save, (std::filesystem::path(Path("mail")) / "out.ren").string(), "R (*.ren)", 1);
+  EXPECT_EQ(dialogs.requests.back().initial_directory, current);
+  EXPECT_EQ(dialogs.requests.back().initial_name, "out.ren");
+  EXPECT_EQ(dialogs.requests.back().kind, FileDialogKind::Save);
+  EXPECT_EQ(dialogs.requests.back().title, "Title");
+  std::filesystem::current_path(start);
 }
 
 }  // namespace

@@ -2,13 +2,11 @@
 // channels opened by name.
 #pragma once
 
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <array>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 #include "channels.h"
@@ -50,11 +48,16 @@ inline void Close(std::int32_t channel) {
 
 class FileTest : public RuntimeTest {
  protected:
-  // The folder lies under TMPDIR when it is set (temp_directory_path reads it), else under /tmp.
+  // The folder lies under TMPDIR when it is set (temp_directory_path reads it; TEMP on Windows), else under /tmp.
   void SetUp() override {
-    std::string name = (std::filesystem::temp_directory_path() / "qelvorin-test-XXXXXX").string();
-    ASSERT_NE(mkdtemp(name.data()), nullptr) << name;
-    folder = name;
+    std::random_device random;
+    folder.clear();
+    for (int attempt = 0; attempt < 100 && folder.empty(); ++attempt) {
+      const std::filesystem::path name =
+          std::filesystem::temp_directory_path() / ("qelvorin-test-" + std::to_string(random()));
+      if (std::filesystem::create_directory(name)) folder = name.string();
+    }
+    ASSERT_FALSE(folder.empty()) << "no temporary folder";
   }
 
   void TearDown() override {
@@ -64,7 +67,7 @@ class FileTest : public RuntimeTest {
     if (!folder.empty()) std::filesystem::remove_all(folder);
   }
 
-  std::string Path(const std::string& name) const { return folder + "/" + name; }
+  std::string Path(const std::string& name) const { return (std::filesystem::path(folder) / name).string(); }
 
   void Write(const std::string& path, const std::string& bytes) const {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -15,8 +15,8 @@ TEST_F(RealMail, EveryByteOfEveryMailboxIsRead) {
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
     if (entry.path().extension() != ".mbx") continue;
     ++mailboxes;
-    const std::string bytes = Read(entry.path());
-    Open(entry.path(), 1, file_mode::kInput);
+    const std::string bytes = Read(entry.path().string());
+    Open(entry.path().string(), 1, file_mode::kInput);
     std::size_t lines = 0;
     std::size_t line_bytes = 0;
     while (EndOfFile(1) == 0) {

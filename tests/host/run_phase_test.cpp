@@ -7,6 +7,7 @@
 #include "console_output.h"
 #include "error_report.h"
 #include "files/file_fixture.h"
+#include "host/install_folder.h"
 #include "message_poll.h"
 #include "messages.h"
 #include "program_title.h"
@@ -34,12 +35,12 @@ class HostRun : public FileTest {
   void SetUp() override {
     FileTest::SetUp();
     OpenMainWindow(std::make_unique<RecordingWindow>(window));
-    setenv("VELBRIX", kBuildFolder, 1);
+    SetInstallFolder(kBuildFolder);
     SetProgramTitle("QELVORIN");
     ::HostRun().break_enabled = true;  // as the start-up does
   }
   void TearDown() override {
-    unsetenv("VELBRIX");
+    ForgetInstallFolder();
     CloseMainWindow();
     ResetHostRun();
     FileTest::TearDown();
@@ -147,14 +148,12 @@ TEST_F(HostRun, AnUntrappedErrorIsReportedWithTheLibrarysMessageAndEndsWithStatu
 }
 
 TEST_F(HostRun, WithoutTheLibraryTheReportLineStandsAlone) {
-  char name[] = "/tmp/qelvorin-empty-XXXXXX";
-  const std::string empty = std::string(mkdtemp(name)) + "/";
-  setenv("VELBRIX", empty.c_str(), 1);
+  std::filesystem::create_directory(Path("empty"));
+  SetInstallFolder((std::filesystem::path(Path("empty")) / "").string());
   const Routine<Program> routine(kQelvorinModule, {{50, [](Program&) { RaiseError(error::kOverflow); }}});
   EXPECT_EQ(Run(routine), 1);
   EXPECT_EQ(window.Row(1), FillPattern(texts::ReportLine, {"Qelvorin", "50", "6"}));
   EXPECT_EQ(window.Row(2), texts::PressAnyKey);
-  rmdir(empty.c_str());
 }
 
 TEST_F(HostRun, NobodyAtTheKeyboardEndsThePromptAtOnce) {

@@ -1,0 +1,274 @@
+// The console window: its creation, the messages of its window procedure, the polls and waits, boxes, and the
+// host's close.
+#include "console_window.h"
+
+#include <algorithm>
+
+#include "failure_boxes.h"
+#include "reference_help.h"
+#include "window_classes.h"
+
+namespace platform::win32 {
+namespace {
+
+HWND main_window = nullptr;
+
+constexpr DWORD kMainWindowStyle = 0x00FF0000;  // WS_OVERLAPPEDWINDOW | WS_HSCROLL | WS_VSCROLL
+
+// Each message of the queue is handed on; false when the quit message came.
+bool Drain() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (GetMessageA(&message, nullptr, 0, 0) <= 0) return false;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return true;
+}
+
+// Top-level windows of this process that have no owner, other than the main window, are asked to close.
+void CloseOtherWindows(HWND main) {
+  HWND window = GetWindow(main, GW_HWNDFIRST);
+  while (window != nullptr) {
+    const HWND next = GetWindow(window, GW_HWNDNEXT);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (window != main && GetWindow(window, GW_OWNER) == nullptr && process == GetCurrentProcessId()) {
+      SendMessageA(window, WM_CLOSE, 1, 0);
+    }
+    window = next;
+  }
+}
+
+// Cursor, editing and function keys reach the keyboard buffer as control codes, so that any key ends a prompt.
+std::uint8_t ControlCodeOf(WPARAM key) {
+  switch (key) {
+    case VK_RIGHT: return 0x1C;
+    case VK_LEFT: return 0x1D;
+    case VK_UP: return 0x1E;
+    case VK_DOWN: return 0x1F;
+    case VK_HOME: return 0x0B;
+    case VK_END: return 0x05;
+    case VK_PRIOR: return 0x19;
+    case VK_NEXT: return 0x1A;
+    case VK_INSERT: return 0x12;
+    case VK_DELETE: return 0x7F;
+    default: return key >= VK_F1 && key <= VK_F12 ? 0x01 : 0;
+  }
+}
+
+}  // namespace
+
+HWND MainWindowHandle() { return main_window; }
+
+ConsoleWindow::ConsoleWindow(ConsoleKind kind)
+    : kind_(kind), font_(static_cast<HFONT>(GetStockObject(SYSTEM_FIXED_FONT))) {}
+
+ConsoleWindow::~ConsoleWindow() {
+  closing_ = true;
+  events_ = nullptr;
+  if (window_ == nullptr) return;
+  CloseOtherWindows(window_);
+  Drain();
+  if (window_ != nullptr) SendMessageA(window_, WM_CLOSE, 1, 0);
+  Drain();
+}
+
+bool ConsoleWindow::Create(HINSTANCE instance, const std::string& title, int show_command) {
+  const HWND window = CreateWindowExA(0, kMainClassName, title.c_str(), kMainWindowStyle, CW_USEDEFAULT,
+                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  if (window == nullptr) return false;
+  const RECT full = FullWindowRect();
+  MoveWindow(window, 0, 0, full.right - full.left, full.bottom - full.top, TRUE);
+  AddCopyMenu(window);
+  main_window = window;
+  ShowWindow(window, show_command);
+  UpdateWindow(window);
+  return true;
+}
+
+// WM_CREATE: the window is known by its handle from now on, and its cells by the stock fixed font.
+void ConsoleWindow::Created(HWND window) {
+  window_ = window;
+  const HDC context = GetDC(window);
+  const HGDIOBJ previous = SelectObject(context, font_);
+  TEXTMETRICA metrics;
+  if (GetTextMetricsA(context, &metrics)) {
+    cell_width_ = std::max<std::int32_t>(metrics.tmAveCharWidth, 1);
+    cell_height_ = std::max<std::int32_t>(metrics.tmHeight, 1);
+  }
+  SelectObject(context, previous);
+  ReleaseDC(window, context);
+}
+
+// The outer rectangle of a client area of exactly 80 × 24 cells, with its top-left corner at (0, 0).
+RECT ConsoleWindow::FullWindowRect() const {
+  RECT rect{0, 0, kColumns * cell_width_, kRows * cell_height_};
+  AdjustWindowRectEx(&rect, kMainWindowStyle, FALSE, 0);
+  OffsetRect(&rect, -rect.left, -rect.top);
+  return rect;
+}
+
+bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  result = 0;
+  switch (message) {
+    case WM_CREATE:
+      Created(window);
+      return true;
+    case WM_PAINT:
+      Paint();
+      return true;
+    case WM_ERASEBKGND: {
+      RECT rect;
+      GetClientRect(window_, &rect);
+      FillRect(reinterpret_cast<HDC>(wparam), &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      result = 1;
+      return true;
+    }
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED) Sized(LOWORD(lparam), HIWORD(lparam));
+      return true;
+    case WM_HSCROLL:
+      ScrollView(SB_HORZ, LOWORD(wparam));
+      return true;
+    case WM_VSCROLL:
+      ScrollView(SB_VERT, LOWORD(wparam));
+      return true;
+    case WM_GETMINMAXINFO: {
+      const RECT full = FullWindowRect();
+      auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
+      info->ptMaxTrackSize = {full.right - full.left, full.bottom - full.top};
+      return true;
+    }
+    case WM_SETFOCUS:
+      FocusGained();
+      return true;
+    case WM_KILLFOCUS:
+      FocusLost();
+      return true;
+    case WM_ACTIVATE:
+      if (LOWORD(wparam) != WA_INACTIVE) {
+        SetFocus(window_);
+        InvalidateRect(window_, nullptr, TRUE);
+      }
+      return false;
+    case WM_CHAR:
+      if (events_ != nullptr) events_->KeyTyped(static_cast<std::uint8_t>(wparam));
+      return true;
+    case WM_SYSKEYDOWN:
+      if (wparam != VK_F10) return false;
+      KeyDown(wparam);
+      return true;
+    case WM_KEYDOWN:
+      KeyDown(wparam);
+      return true;
+    case WM_KEYUP:
+      return true;
+    case WM_SYSCOMMAND:
+      if (wparam == kCopyText) {
+        if (events_ != nullptr) events_->CopyTextRequested();
+        return true;
+      }
+      if (wparam == kCopyPicture) {
+        CopyPicture();
+        return true;
+      }
+      return false;
+    case WM_COPY:
+      CopyPicture();
+      return true;
+    case WM_HELP:
+      ReferenceHelp(window_, HelpCommand::ShowCurrentError);
+      result = TRUE;
+      return true;
+    case WM_COMPACTING:
+      ShowSystemFailure(window_);
+      return true;
+    case WM_QUERYENDSESSION:
+      result = TRUE;
+      return true;
+    case WM_DESTROY:
+      Destroyed();
+      return true;
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CLEAR:
+    case WM_UNDO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ConsoleWindow::Paint() {
+  PAINTSTRUCT paint;
+  paint_context_ = BeginPaint(window_, &paint);
+  if (!IsIconic(window_) && events_ != nullptr) events_->PaintRequested();
+  EndPaint(window_, &paint);
+  paint_context_ = nullptr;
+}
+
+// The window goes, by the user's close or the host's: the run is told, unless it is the host that closes it.
+void ConsoleWindow::Destroyed() {
+  ReferenceHelp(window_, HelpCommand::Close);
+  if (caret_visible_ || focused_) DestroyCaret();
+  focused_ = caret_visible_ = false;
+  window_ = nullptr;
+  if (main_window != nullptr) {
+    main_window = nullptr;
+    PostQuitMessage(0);
+  }
+  if (!closing_ && events_ != nullptr) events_->CloseRequested(CloseCause::User);
+}
+
+void ConsoleWindow::KeyDown(WPARAM key) {
+  const std::uint8_t code = ControlCodeOf(key);
+  if (code != 0 && events_ != nullptr) events_->KeyTyped(code);
+}
+
+void ConsoleWindow::Invalidate() {
+  if (window_ != nullptr) InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ConsoleWindow::Poll(WindowEvents& events) {
+  events_ = &events;
+  if (!Drain()) events.CloseRequested(CloseCause::User);
+}
+
+// A batch run has nobody at the keyboard: its prompts end at once. F1 held down while an error waits opens the help
+// on it instead of reaching the window.
+bool ConsoleWindow::WaitForKey(WindowEvents& events) {
+  events_ = &events;
+  if (kind_ == ConsoleKind::Transcript) return false;
+  MSG message;
+  if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
+    events.CloseRequested(CloseCause::User);
+    return true;
+  }
+  if (GetKeyState(VK_F1) < 0) {
+    ReferenceHelp(window_, HelpCommand::ShowCurrentError);
+    return true;
+  }
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+  return true;
+}
+
+void ConsoleWindow::ShowMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
+  const UINT style = icon == BoxIcon::Hand ? MB_ICONHAND : MB_ICONEXCLAMATION;
+  MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), style);
+}
+
+void ConsoleWindow::Beep() { MessageBeep(0); }
+
+// A batch run's report goes to standard error as well, for whoever started it.
+void ConsoleWindow::EchoReport(std::string_view text) {
+  if (kind_ != ConsoleKind::Transcript) return;
+  const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
+  if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
+  const std::string line = std::string(text) + "\r\n";
+  DWORD written = 0;
+  ::WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
+
+}  // namespace platform::win32
