@@ -53,6 +53,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     case CommandKind::Refused:
       Tell("qelvorin: " + command.reason + "\n" + UsageText());
       return kBadCommandLine;
+    case CommandKind::BadOperand:
+      Tell("qelvorin: " + command.reason + "\n");
+      return kBadCommandLine;
     case CommandKind::Batch: {
       BatchDialogs dialogs(command.mailboxes, command.output);
       return RunHost(1, program_argv, [&dialogs] { return RunConverter(dialogs); },
