@@ -3,6 +3,9 @@
 // lone LF is part of the line. Bytes read ahead are kept for the next line. Both the line input and the end test
 // see the file through the read-ahead, and a read that comes up short ends the file there, so a file cut short
 // while it is read ends alike for both.
+#include <algorithm>
+#include <cstring>
+
 #include "channel_table.h"
 #include "error_tables.h"
 #include "error_trap.h"
@@ -70,11 +73,47 @@ bool NoLineLeft(FileRecord& file) {
   return first == kNoByte || (first == kEndOfFileMark && next == kNoByte);
 }
 
-// Reads one line into the scratch buffer and returns its length; the position moves past the line end.
+// A byte that needs a look of its own: NUL is dropped, CR ends the line, an end-of-file mark may end the file.
+bool IsPlainByte(std::uint8_t byte) { return byte != 0x00 && byte != 0x0D && byte != kEndOfFileMark; }
+
+// Appends bytes to the line, growing it by doubling whenever it is full, as one byte at a time would.
+void AppendToLine(ScratchBuffer& line, std::size_t& length, const std::uint8_t* bytes, std::size_t count) {
+  while (count > 0) {
+    if (length == line.size()) {
+      if (length == kLongestLine) RaiseError(error::kStringTooLong);
+      line.Grow(length > kLongestLine / 2 ? kLongestLine : length * 2);
+    }
+    const std::size_t taken = count < line.size() - length ? count : line.size() - length;
+    std::memcpy(line.data() + length, bytes, taken);
+    length += taken;
+    bytes += taken;
+    count -= taken;
+  }
+}
+
+// The plain bytes from the position on that the read-ahead holds (the byte at the position is in it).
+std::size_t PlainRun(const FileRecord& file, std::uint64_t position) {
+  const ReadAhead& ahead = file.ahead;
+  const std::uint64_t end = std::min<std::uint64_t>(ahead.start + ahead.length, file.control->size);
+  const std::uint8_t* bytes = ahead.bytes + (position - ahead.start);
+  const auto available = static_cast<std::size_t>(end - position);
+  std::size_t count = 0;
+  while (count < available && IsPlainByte(bytes[count])) ++count;
+  return count;
+}
+
+// Reads one line into the scratch buffer and returns its length; the position moves past the line end. Runs of
+// plain bytes are taken straight from the read-ahead.
 std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
   std::uint64_t position = file.control->position;
   std::size_t length = 0;
   for (int byte = ByteAt(file, position); byte != kNoByte; byte = ByteAt(file, position)) {
+    const std::size_t plain = PlainRun(file, position);
+    if (plain > 0) {
+      AppendToLine(line, length, file.ahead.bytes + (position - file.ahead.start), plain);
+      position += plain;
+      continue;
+    }
     ++position;
     if (byte == 0x00) continue;
     if (byte == 0x0D) {
@@ -82,11 +121,8 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
       break;
     }
     if (byte == kEndOfFileMark && position == file.control->size) break;
-    if (length == line.size()) {
-      if (length == kLongestLine) RaiseError(error::kStringTooLong);
-      line.Grow(length > kLongestLine / 2 ? kLongestLine : length * 2);
-    }
-    line.data()[length++] = static_cast<std::uint8_t>(byte);
+    const auto single = static_cast<std::uint8_t>(byte);
+    AppendToLine(line, length, &single, 1);
   }
   file.control->position = position;
   return length;

@@ -15,6 +15,12 @@ std::uint8_t* block = nullptr;
 std::size_t units = 0;
 std::size_t used = 0;
 
+// The watched owner area, and an offset no stored string owned from inside it lies before.
+const std::uint8_t* watched_low = nullptr;
+const std::uint8_t* watched_high = nullptr;
+std::size_t first_watched = 0;
+constexpr std::size_t kNone = SIZE_MAX;
+
 struct Header {
   StringDescriptor* owner;
   std::uint32_t frame;
@@ -30,8 +36,14 @@ Header ReadHeader(std::size_t offset) {
   return header;
 }
 
+bool IsWatched(const StringDescriptor* owner) {
+  const auto* address = reinterpret_cast<const std::uint8_t*>(owner);
+  return address >= watched_low && address < watched_high;
+}
+
 void WriteOwner(std::size_t offset, StringDescriptor* owner) {
   std::memcpy(block + offset, &owner, sizeof(owner));
+  if (offset < first_watched && IsWatched(owner)) first_watched = offset;
 }
 
 void WriteHeader(std::size_t offset, const Header& header) {
@@ -117,18 +129,33 @@ StringDescriptor* OwnerOf(const std::uint8_t* data) { return ReadHeader(OffsetOf
 void FreeOwnedWithin(const void* low, const void* high) {
   const auto* first = static_cast<const std::uint8_t*>(low);
   const auto* end = static_cast<const std::uint8_t*>(high);
-  for (std::size_t offset = 0; offset < used;) {
+  const bool within_watched = first >= watched_low && end <= watched_high;
+  std::size_t still_watched = used;
+  for (std::size_t offset = within_watched ? first_watched : 0; offset < used;) {
     const Header header = ReadHeader(offset);
     const auto* owner = reinterpret_cast<const std::uint8_t*>(header.owner);
-    if (owner != nullptr && owner >= first && owner < end) WriteOwner(offset, nullptr);
+    if (owner != nullptr && owner >= first && owner < end) {
+      WriteOwner(offset, nullptr);
+    } else if (still_watched == used && IsWatched(header.owner)) {
+      still_watched = offset;
+    }
     offset += kHeaderSize + header.length;
   }
+  first_watched = still_watched;
+}
+
+void WatchOwnersWithin(const void* low, const void* high) {
+  if (low == watched_low && high == watched_high) return;
+  watched_low = static_cast<const std::uint8_t*>(low);
+  watched_high = static_cast<const std::uint8_t*>(high);
+  first_watched = 0;  // not known yet: the next walk finds it
 }
 
 std::size_t Compact() {
   if (block == nullptr) return 0;
   std::size_t write = 0;
   std::size_t first_moved = used;
+  std::size_t watched_at = kNone;
   for (std::size_t read = 0; read < used;) {
     const Header header = ReadHeader(read);
     const std::size_t size = kHeaderSize + header.length;
@@ -137,12 +164,14 @@ std::size_t Compact() {
         std::memmove(block + write, block + read, size);
         if (first_moved == used) first_moved = write;
       }
+      if (watched_at == kNone && IsWatched(header.owner)) watched_at = write;
       write += size;
     }
     read += size;
   }
   const bool removed = write != used;
   used = write;
+  first_watched = watched_at == kNone ? used : watched_at;
   if (removed) CorrectOwners(first_moved < used ? first_moved : used);
   // An emptied space shrinks too, so that the room reported is the room there is.
   const std::size_t wanted_units = used / kUnit + 1;
@@ -158,6 +187,7 @@ void Discard() {
   block = nullptr;
   units = 0;
   used = 0;
+  first_watched = 0;
 }
 
 }  // namespace string_space

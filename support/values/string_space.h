@@ -21,6 +21,10 @@ void Free(const std::uint8_t* data);
 void SetOwner(const std::uint8_t* data, StringDescriptor* owner);
 // Frees every stored string whose owner descriptor lies in [low, high).
 void FreeOwnedWithin(const void* low, const void* high);
+// Names the area that holds the locals of the named routines. The space keeps track of where the first string
+// owned from inside it lies, so that freeing the strings of a range within it walks only the strings from there
+// on (those stored or taken over since the routine was entered), not the whole space.
+void WatchOwnersWithin(const void* low, const void* high);
 
 // Moves the live strings together and returns the free room; error 82 when shrinking fails.
 std::size_t Compact();

@@ -1,4 +1,5 @@
 // String values: assignment, concatenation, comparison, the stack, the space and the argument area.
+#include <array>
 #include <string>
 
 #include "argument_area.h"
@@ -190,6 +191,41 @@ TEST_F(StringValues, ShrinkRefusedIs82) {
   ClearString(big);
   memory::RefuseAfter(0);
   EXPECT_EQ(ErrorOf([] { string_space::Compact(); }), error::kStringSpaceCorrupt);
+}
+
+// Releasing the strings of a range of the watched area (the routines' frames) walks only from the first string
+// owned from inside the area: a string taken over there after it was stored, and strings moved down by a
+// compaction, must still be found.
+TEST_F(StringValues, ReleasingLocalsFindsTakenOverAndMovedStrings) {
+  std::array<StringDescriptor, 6> area{};  // [0, 3) stands for an outer frame's locals, [3, 6) for an inner one's
+  StringDescriptor outside{};
+  const auto is_free = [](const StringDescriptor& string) { return string_space::OwnerOf(string.data) == nullptr; };
+  string_space::WatchOwnersWithin(area.data(), area.data() + area.size());
+
+  PushStringConstant("early");
+  AssignConstant(outside, "outside");
+  ReleaseFrameStrings(area.data(), area.data() + area.size());  // nothing owned from the area yet
+  AssignConstant(area[0], "outer");
+  AssignFromStack(area[4]);  // takes over the string stored first
+  AssignConstant(area[5], "inner");
+  ReleaseFrameStrings(&area[3], area.data() + area.size());
+  EXPECT_TRUE(is_free(area[4]));
+  EXPECT_TRUE(is_free(area[5]));
+  EXPECT_TRUE(OwnsItsBytes(area[0]));
+  EXPECT_TRUE(OwnsItsBytes(outside));
+
+  AssignConstant(outside, std::string(3000, 'o'));
+  AssignConstant(outside, "outside again");  // leaves a free string below the next local's
+  AssignConstant(area[3], "moved down");
+  string_space::Compact();
+  ReleaseFrameStrings(&area[3], area.data() + area.size());
+  EXPECT_TRUE(is_free(area[3]));
+  ReleaseFrameStrings(area.data(), &area[3]);
+  EXPECT_TRUE(is_free(area[0]));
+  string_space::Compact();
+  EXPECT_EQ(string_space::UsedBytes(), string_space::kHeaderSize + 13);
+  EXPECT_EQ(TextOf(outside), "outside again");
+  string_space::WatchOwnersWithin(nullptr, nullptr);
 }
 
 TEST_F(StringValues, ConcatenationBeyondTheLongestStringIs15) {
