@@ -89,7 +89,7 @@ struct FreeBlock {
 // Source bytes inside the space could move while room is made, so they are copied out first.
 std::unique_ptr<std::uint8_t, FreeBlock> ProtectiveCopy(const std::uint8_t* bytes, std::uint32_t length) {
   if (!Contains(bytes)) return nullptr;
-  auto* copy = static_cast<std::uint8_t*>(memory::Allocate(length));
+  auto* copy = static_cast<std::uint8_t*>(memory::AllocateUnfilled(length));
   if (copy == nullptr) RaiseError(error::kOutOfMemory);
   std::memcpy(copy, bytes, length);
   return std::unique_ptr<std::uint8_t, FreeBlock>(copy);
