@@ -91,6 +91,18 @@ void AppendToLine(ScratchBuffer& line, std::size_t& length, const std::uint8_t* 
   }
 }
 
+constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+
+bool HasZeroByte(std::uint64_t word) { return ((word - kEveryByte) & ~word & 0x8080808080808080u) != 0; }
+
+// Whether eight bytes are all plain, tested a word at a time.
+bool EightPlainBytes(const std::uint8_t* bytes) {
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return !HasZeroByte(word) && !HasZeroByte(word ^ (kEveryByte * 0x0D)) &&
+         !HasZeroByte(word ^ (kEveryByte * kEndOfFileMark));
+}
+
 // The plain bytes from the position on that the read-ahead holds (the byte at the position is in it).
 std::size_t PlainRun(const FileRecord& file, std::uint64_t position) {
   const ReadAhead& ahead = file.ahead;
@@ -98,6 +110,7 @@ std::size_t PlainRun(const FileRecord& file, std::uint64_t position) {
   const std::uint8_t* bytes = ahead.bytes + (position - ahead.start);
   const auto available = static_cast<std::size_t>(end - position);
   std::size_t count = 0;
+  while (available - count >= 8 && EightPlainBytes(bytes + count)) count += 8;
   while (count < available && IsPlainByte(bytes[count])) ++count;
   return count;
 }

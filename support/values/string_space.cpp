@@ -15,9 +15,7 @@ std::uint8_t* block = nullptr;
 std::size_t units = 0;
 std::size_t used = 0;
 
-// The watched owner area, and an offset no stored string owned from inside it lies before.
-const std::uint8_t* watched_low = nullptr;
-const std::uint8_t* watched_high = nullptr;
+// An offset no stored string owned from inside the watched area lies before.
 std::size_t first_watched = 0;
 constexpr std::size_t kNone = SIZE_MAX;
 
@@ -34,11 +32,6 @@ Header ReadHeader(std::size_t offset) {
   std::memcpy(&header.frame, block + offset + sizeof(void*), sizeof(header.frame));
   std::memcpy(&header.length, block + offset + sizeof(void*) + 4, sizeof(header.length));
   return header;
-}
-
-bool IsWatched(const StringDescriptor* owner) {
-  const auto* address = reinterpret_cast<const std::uint8_t*>(owner);
-  return address >= watched_low && address < watched_high;
 }
 
 void WriteOwner(std::size_t offset, StringDescriptor* owner) {
@@ -96,7 +89,6 @@ std::unique_ptr<std::uint8_t, FreeBlock> ProtectiveCopy(const std::uint8_t* byte
 }
 
 void MakeRoom(std::size_t needed) {
-  if (FreeRoom() >= needed) return;
   const std::size_t room = Compact();
   if (room < needed) Resize(units + (needed - room) / kUnit + 1);
 }
@@ -108,7 +100,8 @@ std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uin
   std::unique_ptr<std::uint8_t, FreeBlock> copy;
   if (block == nullptr) {
     Create(needed);
-  } else {
+  } else if (FreeRoom() < needed) {
+    // Only making room moves strings: then a source inside the space is copied out first.
     copy = ProtectiveCopy(bytes, length);
     if (copy) bytes = copy.get();
     MakeRoom(needed);
@@ -120,16 +113,18 @@ std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uin
   return data;
 }
 
-void Free(const std::uint8_t* data) { WriteOwner(OffsetOf(data), nullptr); }
-
-void SetOwner(const std::uint8_t* data, StringDescriptor* owner) { WriteOwner(OffsetOf(data), owner); }
+void NoteWatchedOwner(const std::uint8_t* data) {
+  const std::size_t offset = OffsetOf(data);
+  if (offset < first_watched) first_watched = offset;
+}
 
 StringDescriptor* OwnerOf(const std::uint8_t* data) { return ReadHeader(OffsetOf(data)).owner; }
 
 void FreeOwnedWithin(const void* low, const void* high) {
   const auto* first = static_cast<const std::uint8_t*>(low);
   const auto* end = static_cast<const std::uint8_t*>(high);
-  const bool within_watched = first >= watched_low && end <= watched_high;
+  const bool within_watched = reinterpret_cast<std::uintptr_t>(low) >= state::watched_low &&
+                              reinterpret_cast<std::uintptr_t>(high) <= state::watched_high;
   std::size_t still_watched = used;
   for (std::size_t offset = within_watched ? first_watched : 0; offset < used;) {
     const Header header = ReadHeader(offset);
@@ -145,9 +140,11 @@ void FreeOwnedWithin(const void* low, const void* high) {
 }
 
 void WatchOwnersWithin(const void* low, const void* high) {
-  if (low == watched_low && high == watched_high) return;
-  watched_low = static_cast<const std::uint8_t*>(low);
-  watched_high = static_cast<const std::uint8_t*>(high);
+  const auto new_low = reinterpret_cast<std::uintptr_t>(low);
+  const auto new_high = reinterpret_cast<std::uintptr_t>(high);
+  if (new_low == state::watched_low && new_high == state::watched_high) return;
+  state::watched_low = new_low;
+  state::watched_high = new_high;
   first_watched = 0;  // not known yet: the next walk finds it
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "string_descriptor.h"
 
@@ -16,9 +17,31 @@ inline constexpr std::size_t kHeaderSize = sizeof(void*) + 2 * sizeof(std::uint3
 // Stores length bytes (length > 0) for the given owner and returns where they now lie. The source may lie in the
 // space itself. Errors 7 and 82.
 std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length);
+namespace state {
+// The watched owner area (see WatchOwnersWithin).
+inline std::uintptr_t watched_low = 0;
+inline std::uintptr_t watched_high = 0;
+}  // namespace state
+
+inline bool IsWatched(const StringDescriptor* owner) {
+  const auto address = reinterpret_cast<std::uintptr_t>(owner);
+  return address >= state::watched_low && address < state::watched_high;
+}
+// Notes that the string behind data is now owned from inside the watched area.
+void NoteWatchedOwner(const std::uint8_t* data);
+
+// The owner is the first field of the header just before the bytes; the space itself is writable, data points
+// into it.
+inline void WriteOwnerBefore(const std::uint8_t* data, StringDescriptor* owner) {
+  std::memcpy(const_cast<std::uint8_t*>(data) - kHeaderSize, &owner, sizeof owner);
+}
+
 // Marks the stored bytes behind data free; they stay in place until the next compaction.
-void Free(const std::uint8_t* data);
-void SetOwner(const std::uint8_t* data, StringDescriptor* owner);
+inline void Free(const std::uint8_t* data) { WriteOwnerBefore(data, nullptr); }
+inline void SetOwner(const std::uint8_t* data, StringDescriptor* owner) {
+  WriteOwnerBefore(data, owner);
+  if (IsWatched(owner)) NoteWatchedOwner(data);
+}
 // Frees every stored string whose owner descriptor lies in [low, high).
 void FreeOwnedWithin(const void* low, const void* high);
 // Names the area that holds the locals of the named routines. The space keeps track of where the first string
