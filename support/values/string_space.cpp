@@ -15,8 +15,10 @@ std::uint8_t* block = nullptr;
 std::size_t units = 0;
 std::size_t used = 0;
 
-// An offset no stored string owned from inside the watched area lies before.
+// An offset no stored string owned from inside the watched area lies before, and whether there is none at all (the
+// offset then moves to the first one that comes).
 std::size_t first_watched = 0;
+bool none_watched = false;
 constexpr std::size_t kNone = SIZE_MAX;
 
 struct Header {
@@ -25,24 +27,28 @@ struct Header {
   std::uint32_t length;
 };
 
+static_assert(sizeof(Header) == kHeaderSize, "the header is its three fields, packed");
+
 // Headers lie unaligned between the strings, so they are read and written by copying.
 Header ReadHeader(std::size_t offset) {
   Header header;
-  std::memcpy(&header.owner, block + offset, sizeof(header.owner));
-  std::memcpy(&header.frame, block + offset + sizeof(void*), sizeof(header.frame));
-  std::memcpy(&header.length, block + offset + sizeof(void*) + 4, sizeof(header.length));
+  std::memcpy(&header, block + offset, sizeof header);
   return header;
+}
+
+void NoteWatchedAt(std::size_t offset) {
+  if (none_watched || offset < first_watched) first_watched = offset;
+  none_watched = false;
 }
 
 void WriteOwner(std::size_t offset, StringDescriptor* owner) {
   std::memcpy(block + offset, &owner, sizeof(owner));
-  if (offset < first_watched && IsWatched(owner)) first_watched = offset;
+  if (IsWatched(owner)) NoteWatchedAt(offset);
 }
 
 void WriteHeader(std::size_t offset, const Header& header) {
-  WriteOwner(offset, header.owner);
-  std::memcpy(block + offset + sizeof(void*), &header.frame, sizeof(header.frame));
-  std::memcpy(block + offset + sizeof(void*) + 4, &header.length, sizeof(header.length));
+  std::memcpy(block + offset, &header, sizeof header);
+  if (IsWatched(header.owner)) NoteWatchedAt(offset);
 }
 
 std::size_t OffsetOf(const std::uint8_t* data) { return static_cast<std::size_t>(data - block) - kHeaderSize; }
@@ -93,30 +99,39 @@ void MakeRoom(std::size_t needed) {
   if (room < needed) Resize(units + (needed - room) / kUnit + 1);
 }
 
-}  // namespace
+// Appends the string at the end of the packed area, where there is room for it.
+std::uint8_t* Append(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
+  WriteHeader(used, {owner, Context().frame, length});
+  std::uint8_t* data = block + used + kHeaderSize;
+  std::memcpy(data, bytes, length);
+  used += kHeaderSize + length;
+  return data;
+}
 
-std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
+// Only making room moves strings: then a source inside the space is copied out first. Kept out of line, so that
+// the common store stays short.
+[[gnu::noinline]] std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
   const std::size_t needed = kHeaderSize + length;
   std::unique_ptr<std::uint8_t, FreeBlock> copy;
   if (block == nullptr) {
     Create(needed);
-  } else if (FreeRoom() < needed) {
-    // Only making room moves strings: then a source inside the space is copied out first.
+  } else {
     copy = ProtectiveCopy(bytes, length);
     if (copy) bytes = copy.get();
     MakeRoom(needed);
   }
-  WriteHeader(used, {owner, Context().frame, length});
-  std::uint8_t* data = block + used + kHeaderSize;
-  std::memcpy(data, bytes, length);
-  used += needed;
-  return data;
+  return Append(owner, bytes, length);
 }
 
-void NoteWatchedOwner(const std::uint8_t* data) {
-  const std::size_t offset = OffsetOf(data);
-  if (offset < first_watched) first_watched = offset;
+}  // namespace
+
+std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
+  const std::size_t needed = kHeaderSize + length;
+  if (block == nullptr || FreeRoom() < needed) return StoreMakingRoom(owner, bytes, length);
+  return Append(owner, bytes, length);
 }
+
+void NoteWatchedOwner(const std::uint8_t* data) { NoteWatchedAt(OffsetOf(data)); }
 
 StringDescriptor* OwnerOf(const std::uint8_t* data) { return ReadHeader(OffsetOf(data)).owner; }
 
@@ -137,6 +152,7 @@ void FreeOwnedWithin(const void* low, const void* high) {
     offset += kHeaderSize + header.length;
   }
   first_watched = still_watched;
+  none_watched = still_watched == used;
 }
 
 void WatchOwnersWithin(const void* low, const void* high) {
@@ -146,6 +162,7 @@ void WatchOwnersWithin(const void* low, const void* high) {
   state::watched_low = new_low;
   state::watched_high = new_high;
   first_watched = 0;  // not known yet: the next walk finds it
+  none_watched = false;
 }
 
 std::size_t Compact() {
@@ -169,6 +186,7 @@ std::size_t Compact() {
   const bool removed = write != used;
   used = write;
   first_watched = watched_at == kNone ? used : watched_at;
+  none_watched = watched_at == kNone;
   if (removed) CorrectOwners(first_moved < used ? first_moved : used);
   // An emptied space shrinks too, so that the room reported is the room there is.
   const std::size_t wanted_units = used / kUnit + 1;
@@ -185,6 +203,7 @@ void Discard() {
   units = 0;
   used = 0;
   first_watched = 0;
+  none_watched = false;
 }
 
 }  // namespace string_space

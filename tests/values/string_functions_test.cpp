@@ -181,6 +181,11 @@ TEST_F(StringFunctions, HalfWidthConversion) {
   const std::string unchanged = std::string(kHiraganaA) + std::string(kKanji) + "\x83\x94";  // あ漢ヴ
   EXPECT_EQ(Apply(unchanged, [] { ToHalfWidth(); }), unchanged);
   EXPECT_EQ(Apply("a\x82", [] { ToHalfWidth(); }), "a\x82");
+  // Each character's conversion is remembered after its first meeting: met again, it converts alike.
+  const std::string mixed = unchanged + "\x83\x4B\x82\x60\x83\x70\x81\x40";
+  const std::string once = Apply(mixed, [] { ToHalfWidth(); });
+  EXPECT_EQ(once, unchanged + "\xB6\xDE" "A" "\xCA\xDF" " ");
+  EXPECT_EQ(Apply(mixed + mixed, [] { ToHalfWidth(); }), once + once);
 }
 
 TEST_F(StringFunctions, TextFromCodes) {

@@ -222,9 +222,18 @@ TEST_F(StringValues, ReleasingLocalsFindsTakenOverAndMovedStrings) {
   EXPECT_TRUE(is_free(area[3]));
   ReleaseFrameStrings(area.data(), &area[3]);
   EXPECT_TRUE(is_free(area[0]));
+
+  // Nothing is owned from the area now: the first string that is must not be passed over for a later one.
+  AssignConstant(outside, "main level");
+  AssignConstant(area[1], "first");
+  AssignConstant(area[2], "second");
+  ReleaseFrameStrings(&area[1], &area[2]);
+  EXPECT_TRUE(is_free(area[1]));
+  EXPECT_TRUE(OwnsItsBytes(area[2]));
+  ReleaseFrameStrings(&area[2], &area[3]);
   string_space::Compact();
-  EXPECT_EQ(string_space::UsedBytes(), string_space::kHeaderSize + 13);
-  EXPECT_EQ(TextOf(outside), "outside again");
+  EXPECT_EQ(string_space::UsedBytes(), string_space::kHeaderSize + 10);
+  EXPECT_EQ(TextOf(outside), "main level");
   string_space::WatchOwnersWithin(nullptr, nullptr);
 }
 
