@@ -44,15 +44,20 @@ void Refill(FileRecord& file, std::uint64_t position) {
   if (ahead.length < wanted) file.control->size = position + ahead.length;
 }
 
+int ByteAfterRefill(FileRecord& file, std::uint64_t position) {
+  if (position >= file.control->size) return kNoByte;
+  Refill(file, position);
+  if (position >= file.control->size) return kNoByte;
+  return file.ahead.bytes[position - file.ahead.start];
+}
+
 // The byte at a file offset, or kNoByte past the end.
 int ByteAt(FileRecord& file, std::uint64_t position) {
-  if (position >= file.control->size) return kNoByte;
   const ReadAhead& ahead = file.ahead;
-  if (ahead.bytes == nullptr || position < ahead.start || position >= ahead.start + ahead.length) {
-    Refill(file, position);
-    if (position >= file.control->size) return kNoByte;
+  if (position - ahead.start < ahead.length && position < file.control->size) {
+    return ahead.bytes[position - ahead.start];
   }
-  return file.ahead.bytes[position - file.ahead.start];
+  return ByteAfterRefill(file, position);
 }
 
 FileRecord& InputFile(ChannelObject object) {
@@ -141,6 +146,22 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
   return length;
 }
 
+// The common line, short and plain and ended by CR (with or without LF) inside the read-ahead, is stored straight
+// from there; it is what ReadLine would build in the static scratch buffer. Returns false for any other line.
+bool StorePlainLine(FileRecord& file) {
+  const std::uint64_t position = file.control->position;
+  const std::size_t plain = PlainRun(file, position);
+  const ReadAhead& ahead = file.ahead;
+  const std::uint64_t end = position + plain;
+  const std::uint64_t known_end = std::min<std::uint64_t>(ahead.start + ahead.length, file.control->size);
+  if (plain > ScratchBuffer::kStaticSize || end + 1 >= known_end) return false;
+  const std::uint8_t* bytes = ahead.bytes + (position - ahead.start);
+  if (bytes[plain] != 0x0D) return false;
+  MakeTemporary(static_cast<std::uint32_t>(plain), bytes);
+  file.control->position = bytes[plain + 1] == 0x0A ? end + 2 : end + 1;
+  return true;
+}
+
 }  // namespace
 
 void SelectInputChannel(std::int32_t channel) { input_object = OpenObject(channel); }
@@ -148,10 +169,12 @@ void SelectInputChannel(std::int32_t channel) { input_object = OpenObject(channe
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
   FileRecord& file = InputFile(input_object);
-  // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
-  ScratchBuffer line(ScratchBuffer::kStaticSize);
-  const std::size_t length = ReadLine(file, line);
-  MakeTemporary(static_cast<std::uint32_t>(length), line.data());
+  if (!StorePlainLine(file)) {
+    // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
+    ScratchBuffer line(ScratchBuffer::kStaticSize);
+    const std::size_t length = ReadLine(file, line);
+    MakeTemporary(static_cast<std::uint32_t>(length), line.data());
+  }
   AssignFromStack(destination);
 }
 
