@@ -99,11 +99,17 @@ void AppendToLine(ScratchBuffer& line, std::size_t& length, const std::uint8_t* 
 constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
 
 bool HasZeroByte(std::uint64_t word) { return ((word - kEveryByte) & ~word & 0x8080808080808080u) != 0; }
+// Exact for every byte: a byte is below 0x20 when subtracting 0x20 borrows from a byte without its top bit.
+bool HasByteBelowBlank(std::uint64_t word) {
+  return ((word - kEveryByte * 0x20) & ~word & 0x8080808080808080u) != 0;
+}
 
-// Whether eight bytes are all plain, tested a word at a time.
+// Whether eight bytes are all plain, tested a word at a time. The bytes that need a look are control codes, which
+// text seldom holds.
 bool EightPlainBytes(const std::uint8_t* bytes) {
   std::uint64_t word;
   std::memcpy(&word, bytes, sizeof word);
+  if (!HasByteBelowBlank(word)) return true;
   return !HasZeroByte(word) && !HasZeroByte(word ^ (kEveryByte * 0x0D)) &&
          !HasZeroByte(word ^ (kEveryByte * kEndOfFileMark));
 }

@@ -1,6 +1,7 @@
 // The Shift-JIS (code page 932) character walk: a lead byte and the byte after it form one character.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -12,12 +13,18 @@ constexpr std::size_t NextCharacter(const std::uint8_t* bytes, std::size_t lengt
   return IsLeadByte(bytes[offset]) && offset + 1 < length ? offset + 2 : offset + 1;
 }
 
-// The number of bytes from offset on, at most 8, that are all below 0x80: each one is a character of its own.
-inline std::size_t SingleByteRun(const std::uint8_t* bytes, std::size_t length, std::size_t offset) {
-  if (length - offset < 8) return 0;
+// The bytes a character takes, by its first byte, where a second byte follows.
+inline constexpr std::array<std::uint8_t, 256> kCharacterSize = [] {
+  std::array<std::uint8_t, 256> sizes{};
+  for (std::size_t byte = 0; byte < sizes.size(); ++byte) sizes[byte] = IsLeadByte(static_cast<std::uint8_t>(byte)) ? 2 : 1;
+  return sizes;
+}();
+
+// Whether the eight bytes from offset are all below 0x80: each one is a character of its own.
+inline bool EightSingleBytes(const std::uint8_t* bytes, std::size_t offset) {
   std::uint64_t word;
   std::memcpy(&word, bytes + offset, sizeof word);
-  return (word & 0x8080808080808080u) == 0 ? 8 : 0;
+  return (word & 0x8080808080808080u) == 0;
 }
 
 struct CharacterCount {
@@ -25,34 +32,35 @@ struct CharacterCount {
   std::size_t pairs = 0;  // complete double-byte characters
 };
 
+// The walks take runs of single-byte characters eight at a time; in between they step through eight bytes a
+// character at a time, while at least one byte lies beyond them (so a lead byte always has its second byte), and
+// the last few bytes one at a time.
 inline CharacterCount CountCharacters(const std::uint8_t* bytes, std::size_t length) {
-  CharacterCount count;
-  for (std::size_t offset = 0; offset < length;) {
-    if (const std::size_t run = SingleByteRun(bytes, length, offset)) {
-      count.characters += run;
-      offset += run;
+  std::size_t characters = 0;
+  std::size_t offset = 0;
+  while (length - offset > 8) {
+    if (EightSingleBytes(bytes, offset)) {
+      characters += 8;
+      offset += 8;
       continue;
     }
-    const std::size_t next = NextCharacter(bytes, length, offset);
-    if (next - offset == 2) ++count.pairs;
-    ++count.characters;
-    offset = next;
+    for (const std::size_t stop = offset + 8; offset < stop; ++characters) offset += kCharacterSize[bytes[offset]];
   }
-  return count;
+  for (; offset < length; ++characters) offset = NextCharacter(bytes, length, offset);
+  return {characters, length - characters};
 }
 
 // The byte offset reached after walking the given number of characters (or the end).
 inline std::size_t SkipCharacters(const std::uint8_t* bytes, std::size_t length, std::size_t characters) {
   std::size_t offset = 0;
-  while (characters > 0 && offset < length) {
-    const std::size_t run = characters >= 8 ? SingleByteRun(bytes, length, offset) : 0;
-    if (run != 0) {
-      characters -= run;
-      offset += run;
-    } else {
-      offset = NextCharacter(bytes, length, offset);
-      --characters;
+  while (characters >= 8 && length - offset > 8) {
+    if (EightSingleBytes(bytes, offset)) {
+      characters -= 8;
+      offset += 8;
+      continue;
     }
+    for (const std::size_t stop = offset + 8; offset < stop; --characters) offset += kCharacterSize[bytes[offset]];
   }
+  for (; characters > 0 && offset < length; --characters) offset = NextCharacter(bytes, length, offset);
   return offset;
 }
