@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 class WorkBuffer {
@@ -14,7 +15,11 @@ class WorkBuffer {
   WorkBuffer& operator=(const WorkBuffer&) = delete;
 
   // Each grows the buffer when needed (error 89 when refused).
-  void Append(const std::uint8_t* bytes, std::size_t length);
+  void Append(const std::uint8_t* bytes, std::size_t length) {
+    if (size_ + length > capacity_) Reserve(2 * (size_ + length));
+    if (length > 0) std::memcpy(data_ + size_, bytes, length);
+    size_ += length;
+  }
   void Append(std::uint8_t byte) { Append(&byte, 1); }
   void AppendBlanks(std::size_t count);
   void AppendLineEnd();

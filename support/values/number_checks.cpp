@@ -7,6 +7,11 @@
 #include "numbers.h"
 
 std::int32_t RoundToInteger(double value) {
+  // Whole values, by far the most common, need no rounding.
+  if (value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()) {
+    const auto whole = static_cast<std::int32_t>(value);
+    if (whole == value) return whole;
+  }
   // Halves away from zero, decided on the exact value: adding 0.5 in double can round the sum up.
   const double rounded = std::round(value);
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {

@@ -99,11 +99,34 @@ void MakeRoom(std::size_t needed) {
   if (room < needed) Resize(units + (needed - room) / kUnit + 1);
 }
 
+// Most stored strings are short: copying them here costs less than a call. Source and destination never overlap.
+void CopyBytes(std::uint8_t* to, const std::uint8_t* from, std::size_t length) {
+  if (length > 16) {
+    std::memcpy(to, from, length);
+  } else if (length >= 8) {
+    std::uint64_t head;
+    std::uint64_t tail;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + length - 8, 8);
+    std::memcpy(to, &head, 8);
+    std::memcpy(to + length - 8, &tail, 8);
+  } else if (length >= 4) {
+    std::uint32_t head;
+    std::uint32_t tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + length - 4, 4);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + length - 4, &tail, 4);
+  } else {
+    for (std::size_t index = 0; index < length; ++index) to[index] = from[index];
+  }
+}
+
 // Appends the string at the end of the packed area, where there is room for it.
 std::uint8_t* Append(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
   WriteHeader(used, {owner, Context().frame, length});
   std::uint8_t* data = block + used + kHeaderSize;
-  std::memcpy(data, bytes, length);
+  CopyBytes(data, bytes, length);
   used += kHeaderSize + length;
   return data;
 }

@@ -24,8 +24,7 @@ inline std::uintptr_t watched_high = 0;
 }  // namespace state
 
 inline bool IsWatched(const StringDescriptor* owner) {
-  const auto address = reinterpret_cast<std::uintptr_t>(owner);
-  return address >= state::watched_low && address < state::watched_high;
+  return reinterpret_cast<std::uintptr_t>(owner) - state::watched_low < state::watched_high - state::watched_low;
 }
 // Notes that the string behind data is now owned from inside the watched area.
 void NoteWatchedOwner(const std::uint8_t* data);

@@ -47,6 +47,12 @@ inline void PushCopy(const StringDescriptor& string) {
   state::slots[state::depth++].reference = copy;
 }
 
+// Pushes a temporary whose bytes were just stored for the slot NextSlot gave: the header already names it.
+inline void PushStored(StringDescriptor* slot, std::uint32_t length, std::uint8_t* data) {
+  *slot = {StringKind::Temporary, length, data};
+  state::slots[state::depth++].reference = slot;
+}
+
 // The top entry's descriptor; the caller now owns a popped temporary.
 inline StringDescriptor Pop() {
   if (state::depth == 0) PopWhileEmpty();

@@ -28,6 +28,16 @@ void ReleaseOld(StringDescriptor& destination) {
   if (destination.kind == StringKind::Variable && destination.data != nullptr) ReleaseString(destination);
 }
 
+// Most comparisons meet a difference, or the end of a short text, within a few bytes: they are made here
+// rather than by a call.
+int CompareBytes(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t length) {
+  const std::uint32_t first = length < 16 ? length : 16;
+  for (std::uint32_t index = 0; index < first; ++index) {
+    if (a[index] != b[index]) return a[index] < b[index] ? -1 : 1;
+  }
+  return length > first ? std::memcmp(a + first, b + first, length - first) : 0;
+}
+
 void AssignCopy(StringDescriptor& destination, std::uint32_t length, const std::uint8_t* bytes) {
   if (IsFixedLength(destination)) RaiseError(error::kFixedLengthAssignment);
   ReleaseOld(destination);
@@ -59,8 +69,7 @@ void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
     return;
   }
   StringDescriptor* slot = string_stack::NextSlot();
-  std::uint8_t* data = string_space::Store(slot, bytes, length);
-  string_stack::PushCopy({StringKind::Temporary, length, data});
+  string_stack::PushStored(slot, length, string_space::Store(slot, bytes, length));
 }
 
 void ReleaseString(const StringDescriptor& string) {
@@ -122,7 +131,7 @@ Comparison CompareStrings() {
     return a.length() == 0 ? Comparison::Smaller : Comparison::Greater;
   }
   const std::uint32_t shorter = a.length() < b.length() ? a.length() : b.length();
-  const int order = std::memcmp(a.bytes(), b.bytes(), shorter);
+  const int order = CompareBytes(a.bytes(), b.bytes(), shorter);
   if (order != 0) return order > 0 ? Comparison::Greater : Comparison::Smaller;
   if (a.length() == b.length()) return Comparison::Equal;
   return a.length() > b.length() ? Comparison::Greater : Comparison::Smaller;

@@ -93,6 +93,15 @@ TEST_F(StringValues, ComparisonIsBytewiseAndUnsigned) {
   EXPECT_EQ(Compare("A", "a"), Comparison::Smaller);
   EXPECT_EQ(Compare("same", "same"), Comparison::Equal);
   EXPECT_EQ(Compare("\x81\x40", "zzz"), Comparison::Greater);
+  // The first sixteen bytes are compared one by one, the rest in one go: differences on both sides of the seam.
+  const std::string long_text(40, 'm');
+  for (const std::size_t at : {0u, 15u, 16u, 17u, 39u}) {
+    std::string higher = long_text;
+    higher[at] = '\xF0';
+    EXPECT_EQ(Compare(long_text, higher), Comparison::Smaller) << at;
+    EXPECT_EQ(Compare(higher, long_text), Comparison::Greater) << at;
+  }
+  EXPECT_EQ(Compare(long_text, long_text), Comparison::Equal);
   EXPECT_EQ(string_space::UsedBytes() > 0, true);
   EXPECT_EQ(string_stack::Depth(), 0);
 }

@@ -33,7 +33,7 @@ class TranscriptWindow final : public Window {
     std::int32_t last = kScreenRows - 1;
     while (last >= written_ && RowText(last).empty()) --last;
     while (written_ <= last) WriteRow(written_++);
-    if (live_ && !shown_live_.empty()) out_ += "\r" + std::string(kEraseToEnd);
+    if (live_ && !shown_live_.empty()) out_.append("\r").append(kEraseToEnd);
     Flush();
   }
 
