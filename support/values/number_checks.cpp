@@ -27,6 +27,8 @@ float StoreSingle(double value) {
 }
 
 void CheckFloatingPoint() {
+  // Clearing the flags is slow and most operations raise none: it is done only when there is something to clear.
+  if (std::fetestexcept(FE_ALL_EXCEPT) == 0) return;
   const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
   std::feclearexcept(FE_ALL_EXCEPT);
   if (raised & FE_INVALID) RaiseError(error::kBadArgument);

@@ -244,14 +244,25 @@ class Routine {
     }
   }
 
+  // Where execution arriving at index really goes on: markers do nothing, so a label or an EndIf passes to the entry
+  // after it and an Else past its EndIf, as the executor would take them one by one.
+  std::size_t PastMarkers(std::size_t index) const {
+    while (index < size_ && !statements_[index].IsStatement()) {
+      index = statements_[index].kind == EntryKind::Else ? branch_end_[index] : index + 1;
+    }
+    return index;
+  }
+
+  // The steps lead from statement to statement, past the markers between them.
   void PackSteps() {
     if (size_ >= kNoStep) RejectRoutine("too many statements");
     steps_.reserve(size_);
     for (std::size_t index = 0; index < size_; ++index) {
       const Statement<State>& statement = statements_[index];
       const std::size_t target = statement.kind == EntryKind::Else ? branch_end_[index] : target_[index];
-      steps_.push_back({statement.body, statement.test, static_cast<std::uint32_t>(next_[index]),
-                        static_cast<std::uint32_t>(target), statement.line, statement.kind, statement.jump_when});
+      steps_.push_back({statement.body, statement.test, static_cast<std::uint32_t>(PastMarkers(next_[index])),
+                        static_cast<std::uint32_t>(PastMarkers(target)), statement.line, statement.kind,
+                        statement.jump_when});
     }
   }
 
@@ -277,7 +288,8 @@ class Routine {
 template <class State>
 std::size_t RunEntry(const Routine<State>& routine, std::size_t index, State& state) {
   const Step<State>& step = routine.step(index);
-  if (step.kind >= EntryKind::Else) return step.kind == EntryKind::Else ? step.target : index + 1;
+  // Only a label a routine starts or an error is caught at is met here: the steps lead past the others.
+  if (step.kind >= EntryKind::Else) [[unlikely]] return step.kind == EntryKind::Else ? step.target : index + 1;
   const std::size_t next = step.next;
   StatementStart(index, next);
   SetLine(step.line);

@@ -20,7 +20,7 @@ inline constexpr std::array<std::uint8_t, 256> kCharacterSize = [] {
   return sizes;
 }();
 
-// Whether the eight bytes from offset are all below 0x80: each one is a character of its own.
+// Whether the eight bytes from offset are all below 0x80: none of them is a lead byte.
 inline bool EightSingleBytes(const std::uint8_t* bytes, std::size_t offset) {
   std::uint64_t word;
   std::memcpy(&word, bytes + offset, sizeof word);
@@ -32,25 +32,34 @@ struct CharacterCount {
   std::size_t pairs = 0;  // complete double-byte characters
 };
 
-// The walks take runs of single-byte characters eight at a time; in between they step through eight bytes a
-// character at a time, while at least one byte lies beyond them (so a lead byte always has its second byte), and
-// the last few bytes one at a time.
+// A byte begins a pair when it is a lead byte at the start of a character, and the byte after it never starts one.
+// Followed byte by byte, that needs no jump on the text, and eight bytes below 0x80 are passed at once (after them
+// a character always starts). A lead byte that ends the text stands alone.
 inline CharacterCount CountCharacters(const std::uint8_t* bytes, std::size_t length) {
-  std::size_t characters = 0;
+  std::size_t pairs = 0;
+  unsigned at_start = 1;
+  const auto step = [&](std::uint8_t byte) {
+    const unsigned begins_pair = at_start & (kCharacterSize[byte] - 1u);
+    pairs += begins_pair;
+    at_start = begins_pair ^ 1u;
+  };
   std::size_t offset = 0;
-  while (length - offset > 8) {
+  while (length - offset >= 8) {
     if (EightSingleBytes(bytes, offset)) {
-      characters += 8;
+      at_start = 1;
       offset += 8;
       continue;
     }
-    for (const std::size_t stop = offset + 8; offset < stop; ++characters) offset += kCharacterSize[bytes[offset]];
+    for (const std::size_t stop = offset + 8; offset < stop; ++offset) step(bytes[offset]);
   }
-  for (; offset < length; ++characters) offset = NextCharacter(bytes, length, offset);
-  return {characters, length - characters};
+  for (; offset < length; ++offset) step(bytes[offset]);
+  if (at_start == 0) --pairs;
+  return {length - pairs, pairs};
 }
 
-// The byte offset reached after walking the given number of characters (or the end).
+// The byte offset reached after walking the given number of characters (or the end). Runs of single-byte characters
+// are taken eight at a time; in between, eight bytes are stepped through a character at a time while a byte lies
+// beyond them (so a lead byte always has its second byte), and the last few bytes one at a time.
 inline std::size_t SkipCharacters(const std::uint8_t* bytes, std::size_t length, std::size_t characters) {
   std::size_t offset = 0;
   while (characters >= 8 && length - offset > 8) {

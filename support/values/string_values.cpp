@@ -47,21 +47,9 @@ void AssignCopy(StringDescriptor& destination, std::uint32_t length, const std::
 
 }  // namespace
 
-void PushStringVariable(StringDescriptor& variable) {
-  if (variable.kind == StringKind::Temporary || variable.kind == StringKind::FixedView) {
-    string_stack::PushCopy(variable);
-  } else {
-    string_stack::PushReference(variable);
-  }
-}
-
 void PushStringConstant(std::string_view constant) {
   MakeTemporary(static_cast<std::uint32_t>(constant.size()), BytesOf(constant));
 }
-
-void PushEmptyString() { string_stack::PushCopy({StringKind::Temporary, 0, nullptr}); }
-
-StringDescriptor PopString() { return string_stack::Pop(); }
 
 void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
   if (length == 0) {
@@ -70,11 +58,6 @@ void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
   }
   StringDescriptor* slot = string_stack::NextSlot();
   string_stack::PushStored(slot, length, string_space::Store(slot, bytes, length));
-}
-
-void ReleaseString(const StringDescriptor& string) {
-  const bool owns = string.kind == StringKind::Variable || string.kind == StringKind::Temporary;
-  if (owns && string.data != nullptr) string_space::Free(string.data);
 }
 
 void AssignFromStack(StringDescriptor& destination) {

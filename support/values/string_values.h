@@ -6,16 +6,28 @@
 #include <string_view>
 
 #include "string_descriptor.h"
+#include "string_space.h"
+#include "string_stack.h"
 
-void PushStringVariable(StringDescriptor& variable);
+// The operand pushes and pops, and the release, run for nearly every operand of every statement: they are inline.
+inline void PushStringVariable(StringDescriptor& variable) {
+  if (variable.kind == StringKind::Temporary || variable.kind == StringKind::FixedView) {
+    string_stack::PushCopy(variable);
+  } else {
+    string_stack::PushReference(variable);
+  }
+}
 // Constants are cp932 bytes; they enter expressions as temporary copies.
 void PushStringConstant(std::string_view constant);
-void PushEmptyString();
-StringDescriptor PopString();
+inline void PushEmptyString() { string_stack::PushCopy({StringKind::Temporary, 0, nullptr}); }
+inline StringDescriptor PopString() { return string_stack::Pop(); }
 // Stores n bytes and pushes them as a temporary; the bytes may lie in the string space.
 void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes);
 // Frees the stored bytes of a variable or temporary.
-void ReleaseString(const StringDescriptor& string);
+inline void ReleaseString(const StringDescriptor& string) {
+  const bool owns = string.kind == StringKind::Variable || string.kind == StringKind::Temporary;
+  if (owns && string.data != nullptr) string_space::Free(string.data);
+}
 
 void AssignFromStack(StringDescriptor& destination);
 void AssignConstant(StringDescriptor& destination, std::string_view constant);
