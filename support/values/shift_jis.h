@@ -33,26 +33,56 @@ struct CharacterCount {
 };
 
 // A byte begins a pair when it is a lead byte at the start of a character, and the byte after it never starts one.
-// Followed byte by byte, that needs no jump on the text, and eight bytes below 0x80 are passed at once (after them
-// a character always starts). A lead byte that ends the text stands alone.
+// For eight bytes, given which of them are lead bytes (bit i for byte i) and whether a character starts at the
+// first: how many pairs begin among them, and whether a character starts after them.
+struct EightBytes {
+  std::uint8_t pairs;
+  std::uint8_t starts_after;
+};
+inline constexpr std::array<std::array<EightBytes, 256>, 2> kEightBytes = [] {
+  std::array<std::array<EightBytes, 256>, 2> table{};
+  for (unsigned starts = 0; starts < 2; ++starts) {
+    for (unsigned leads = 0; leads < 256; ++leads) {
+      unsigned at_start = starts;
+      unsigned pairs = 0;
+      for (unsigned bit = 0; bit < 8; ++bit) {
+        const unsigned begins_pair = at_start & (leads >> bit);
+        pairs += begins_pair & 1u;
+        at_start = (begins_pair & 1u) ^ 1u;
+      }
+      table[starts][leads] = {static_cast<std::uint8_t>(pairs), static_cast<std::uint8_t>(at_start)};
+    }
+  }
+  return table;
+}();
+
+inline unsigned LeadMask(const std::uint8_t* bytes) {
+  unsigned mask = 0;
+  for (unsigned bit = 0; bit < 8; ++bit) mask |= (kCharacterSize[bytes[bit]] - 1u) << bit;
+  return mask;
+}
+
+// Eight bytes at a time: below 0x80 they hold no lead byte and a character starts after them; otherwise the table
+// follows the starts through them. The last few bytes go one at a time, and a lead byte that ends the text stands
+// alone.
 inline CharacterCount CountCharacters(const std::uint8_t* bytes, std::size_t length) {
   std::size_t pairs = 0;
   unsigned at_start = 1;
-  const auto step = [&](std::uint8_t byte) {
-    const unsigned begins_pair = at_start & (kCharacterSize[byte] - 1u);
-    pairs += begins_pair;
-    at_start = begins_pair ^ 1u;
-  };
   std::size_t offset = 0;
-  while (length - offset >= 8) {
+  for (; length - offset >= 8; offset += 8) {
     if (EightSingleBytes(bytes, offset)) {
       at_start = 1;
-      offset += 8;
       continue;
     }
-    for (const std::size_t stop = offset + 8; offset < stop; ++offset) step(bytes[offset]);
+    const EightBytes step = kEightBytes[at_start][LeadMask(bytes + offset)];
+    pairs += step.pairs;
+    at_start = step.starts_after;
   }
-  for (; offset < length; ++offset) step(bytes[offset]);
+  for (; offset < length; ++offset) {
+    const unsigned begins_pair = at_start & (kCharacterSize[bytes[offset]] - 1u);
+    pairs += begins_pair;
+    at_start = begins_pair ^ 1u;
+  }
   if (at_start == 0) --pairs;
   return {length - pairs, pairs};
 }

@@ -125,6 +125,8 @@ TEST_F(StringFunctions, CharacterFunctionsAgreeWithAPlainWalk) {
     ASSERT_EQ(Find(start, text, sought, true), expected) << round;
     Push(text);
     ASSERT_EQ(CountChars(0), static_cast<std::int32_t>(characters.size())) << round;
+    Push(text);
+    ASSERT_EQ(CountChars(2), static_cast<std::int32_t>(text.size() - characters.size())) << round;
     std::string left;
     for (std::size_t index = 0; index < characters.size() && index + 1 < static_cast<std::size_t>(start); ++index) {
       left += characters[index];
