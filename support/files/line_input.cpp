@@ -4,6 +4,7 @@
 // see the file through the read-ahead, and a read that comes up short ends the file there, so a file cut short
 // while it is read ends alike for both.
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "channel_table.h"
@@ -97,21 +98,18 @@ void AppendToLine(ScratchBuffer& line, std::size_t& length, const std::uint8_t* 
 }
 
 constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+constexpr std::uint64_t kTopBits = 0x8080808080808080u;
+static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
 
-bool HasZeroByte(std::uint64_t word) { return ((word - kEveryByte) & ~word & 0x8080808080808080u) != 0; }
-// Exact for every byte: a byte is below 0x20 when subtracting 0x20 borrows from a byte without its top bit.
-bool HasByteBelowBlank(std::uint64_t word) {
-  return ((word - kEveryByte * 0x20) & ~word & 0x8080808080808080u) != 0;
-}
+// The top bit of each zero byte of the word is set; bits above the first zero byte may be set falsely, so only the
+// lowest set bit is to be trusted.
+std::uint64_t ZeroBytes(std::uint64_t word) { return (word - kEveryByte) & ~word & kTopBits; }
 
-// Whether eight bytes are all plain, tested a word at a time. The bytes that need a look are control codes, which
-// text seldom holds.
-bool EightPlainBytes(const std::uint8_t* bytes) {
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  if (!HasByteBelowBlank(word)) return true;
-  return !HasZeroByte(word) && !HasZeroByte(word ^ (kEveryByte * 0x0D)) &&
-         !HasZeroByte(word ^ (kEveryByte * kEndOfFileMark));
+// The bytes that need a look, found a word at a time: the first of them lies at the lowest set bit. They are control
+// codes, which text seldom holds, so words without a byte below 0x20 are passed at once.
+std::uint64_t BytesNeedingALook(std::uint64_t word) {
+  if (((word - kEveryByte * 0x20) & ~word & kTopBits) == 0) return 0;
+  return ZeroBytes(word) | ZeroBytes(word ^ (kEveryByte * 0x0D)) | ZeroBytes(word ^ (kEveryByte * kEndOfFileMark));
 }
 
 // The plain bytes from the position on that the read-ahead holds (the byte at the position is in it).
@@ -121,7 +119,11 @@ std::size_t PlainRun(const FileRecord& file, std::uint64_t position) {
   const std::uint8_t* bytes = ahead.bytes + (position - ahead.start);
   const auto available = static_cast<std::size_t>(end - position);
   std::size_t count = 0;
-  while (available - count >= 8 && EightPlainBytes(bytes + count)) count += 8;
+  for (; available - count >= 8; count += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes + count, sizeof word);
+    if (const std::uint64_t found = BytesNeedingALook(word)) return count + std::countr_zero(found) / 8;
+  }
   while (count < available && IsPlainByte(bytes[count])) ++count;
   return count;
 }

@@ -9,25 +9,18 @@
 #include "run_context.h"
 
 namespace string_space {
-namespace {
 
-std::uint8_t* block = nullptr;
-std::size_t units = 0;
-std::size_t used = 0;
+using state::block;
+using state::units;
+using state::used;
+
+namespace {
 
 // An offset no stored string owned from inside the watched area lies before, and whether there is none at all (the
 // offset then moves to the first one that comes).
 std::size_t first_watched = 0;
 bool none_watched = false;
 constexpr std::size_t kNone = SIZE_MAX;
-
-struct Header {
-  StringDescriptor* owner;
-  std::uint32_t frame;
-  std::uint32_t length;
-};
-
-static_assert(sizeof(Header) == kHeaderSize, "the header is its three fields, packed");
 
 // Headers lie unaligned between the strings, so they are read and written by copying.
 Header ReadHeader(std::size_t offset) {
@@ -99,41 +92,10 @@ void MakeRoom(std::size_t needed) {
   if (room < needed) Resize(units + (needed - room) / kUnit + 1);
 }
 
-// Most stored strings are short: copying them here costs less than a call. Source and destination never overlap.
-void CopyBytes(std::uint8_t* to, const std::uint8_t* from, std::size_t length) {
-  if (length > 16) {
-    std::memcpy(to, from, length);
-  } else if (length >= 8) {
-    std::uint64_t head;
-    std::uint64_t tail;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + length - 8, 8);
-    std::memcpy(to, &head, 8);
-    std::memcpy(to + length - 8, &tail, 8);
-  } else if (length >= 4) {
-    std::uint32_t head;
-    std::uint32_t tail;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + length - 4, 4);
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + length - 4, &tail, 4);
-  } else {
-    for (std::size_t index = 0; index < length; ++index) to[index] = from[index];
-  }
-}
+}  // namespace
 
-// Appends the string at the end of the packed area, where there is room for it.
-std::uint8_t* Append(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
-  WriteHeader(used, {owner, Context().frame, length});
-  std::uint8_t* data = block + used + kHeaderSize;
-  CopyBytes(data, bytes, length);
-  used += kHeaderSize + length;
-  return data;
-}
-
-// Only making room moves strings: then a source inside the space is copied out first. Kept out of line, so that
-// the common store stays short.
-[[gnu::noinline]] std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
+// Only making room moves strings: then a source inside the space is copied out first.
+std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
   const std::size_t needed = kHeaderSize + length;
   std::unique_ptr<std::uint8_t, FreeBlock> copy;
   if (block == nullptr) {
@@ -143,15 +105,11 @@ std::uint8_t* Append(StringDescriptor* owner, const std::uint8_t* bytes, std::ui
     if (copy) bytes = copy.get();
     MakeRoom(needed);
   }
-  return Append(owner, bytes, length);
-}
-
-}  // namespace
-
-std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
-  const std::size_t needed = kHeaderSize + length;
-  if (block == nullptr || FreeRoom() < needed) return StoreMakingRoom(owner, bytes, length);
-  return Append(owner, bytes, length);
+  WriteHeader(used, {owner, Context().frame, length});
+  std::uint8_t* data = block + used + kHeaderSize;
+  CopyBytes(data, bytes, length);
+  used += needed;
+  return data;
 }
 
 void NoteWatchedOwner(const std::uint8_t* data) { NoteWatchedAt(OffsetOf(data)); }

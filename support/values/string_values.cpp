@@ -28,16 +28,6 @@ void ReleaseOld(StringDescriptor& destination) {
   if (destination.kind == StringKind::Variable && destination.data != nullptr) ReleaseString(destination);
 }
 
-// Most comparisons meet a difference, or the end of a short text, within a few bytes: they are made here
-// rather than by a call.
-int CompareBytes(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t length) {
-  const std::uint32_t first = length < 16 ? length : 16;
-  for (std::uint32_t index = 0; index < first; ++index) {
-    if (a[index] != b[index]) return a[index] < b[index] ? -1 : 1;
-  }
-  return length > first ? std::memcmp(a + first, b + first, length - first) : 0;
-}
-
 void AssignCopy(StringDescriptor& destination, std::uint32_t length, const std::uint8_t* bytes) {
   if (IsFixedLength(destination)) RaiseError(error::kFixedLengthAssignment);
   ReleaseOld(destination);
@@ -47,21 +37,7 @@ void AssignCopy(StringDescriptor& destination, std::uint32_t length, const std::
 
 }  // namespace
 
-void PushStringConstant(std::string_view constant) {
-  MakeTemporary(static_cast<std::uint32_t>(constant.size()), BytesOf(constant));
-}
-
-void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
-  if (length == 0) {
-    PushEmptyString();
-    return;
-  }
-  StringDescriptor* slot = string_stack::NextSlot();
-  string_stack::PushStored(slot, length, string_space::Store(slot, bytes, length));
-}
-
-void AssignFromStack(StringDescriptor& destination) {
-  const StringDescriptor value = PopString();
+void AssignPopped(StringDescriptor& destination, const StringDescriptor& value) {
   if (IsFixedLength(destination)) {
     if (IsTemporary(value)) ReleaseString(value);
     RaiseError(error::kFixedLengthAssignment);
@@ -106,20 +82,6 @@ void Concatenate() {
   MakeTemporary(total, scratch.data());
 }
 
-Comparison CompareStrings() {
-  PoppedString b;
-  PoppedString a;
-  if (a.length() == 0 || b.length() == 0) {
-    if (a.length() == b.length()) return Comparison::Equal;
-    return a.length() == 0 ? Comparison::Smaller : Comparison::Greater;
-  }
-  const std::uint32_t shorter = a.length() < b.length() ? a.length() : b.length();
-  const int order = CompareBytes(a.bytes(), b.bytes(), shorter);
-  if (order != 0) return order > 0 ? Comparison::Greater : Comparison::Smaller;
-  if (a.length() == b.length()) return Comparison::Equal;
-  return a.length() > b.length() ? Comparison::Greater : Comparison::Smaller;
-}
-
 std::uint32_t StringLength() {
   PoppedString string;
   return string.length();
@@ -140,7 +102,3 @@ void ResetStringStack() { string_stack::Reset(); }
 
 void ReleaseFrameStrings(const void* low, const void* high) { string_space::FreeOwnedWithin(low, high); }
 
-void PushPartOf(PoppedString& operand, std::uint32_t offset, std::uint32_t length) {
-  operand.Release();
-  MakeTemporary(length, operand.bytes() + offset);
-}
