@@ -21,8 +21,15 @@ class WorkBuffer {
     size_ += length;
   }
   void Append(std::uint8_t byte) { Append(&byte, 1); }
-  void AppendBlanks(std::size_t count);
-  void AppendLineEnd();
+  void AppendBlanks(std::size_t count) {
+    if (size_ + count > capacity_) Reserve(2 * (size_ + count));
+    std::memset(data_ + size_, ' ', count);
+    size_ += count;
+  }
+  void AppendLineEnd() {
+    static constexpr std::uint8_t kLineEnd[2] = {13, 10};
+    Append(kLineEnd, 2);
+  }
   void Clear() { size_ = 0; }
 
   const std::uint8_t* data() const { return data_; }
