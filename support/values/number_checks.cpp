@@ -6,12 +6,7 @@
 #include "error_trap.h"
 #include "numbers.h"
 
-std::int32_t RoundToInteger(double value) {
-  // Whole values, by far the most common, need no rounding.
-  if (value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()) {
-    const auto whole = static_cast<std::int32_t>(value);
-    if (whole == value) return whole;
-  }
+std::int32_t RoundHalfAwayFromZero(double value) {
   // Halves away from zero, decided on the exact value: adding 0.5 in double can round the sum up.
   const double rounded = std::round(value);
   if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {
@@ -20,11 +15,7 @@ std::int32_t RoundToInteger(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
-float StoreSingle(double value) {
-  const auto single = static_cast<float>(value);
-  if (std::isinf(single) && !std::isinf(value)) RaiseError(error::kOverflow);
-  return single;
-}
+void RaiseOverflow() { RaiseError(error::kOverflow); }
 
 void CheckFloatingPoint() {
   // Clearing the flags is slow and most operations raise none: it is done only when there is something to clear.

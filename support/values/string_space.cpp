@@ -148,16 +148,20 @@ void WatchOwnersWithin(const void* low, const void* high) {
 
 std::size_t Compact() {
   if (block == nullptr) return 0;
+  // Kept in locals: the moves could otherwise be taken to change them.
+  std::uint8_t* const bytes = block;
+  const std::size_t end = used;
   std::size_t write = 0;
-  std::size_t first_moved = used;
+  std::size_t first_moved = end;
   std::size_t watched_at = kNone;
-  for (std::size_t read = 0; read < used;) {
-    const Header header = ReadHeader(read);
+  for (std::size_t read = 0; read < end;) {
+    Header header;
+    std::memcpy(&header, bytes + read, sizeof header);
     const std::size_t size = kHeaderSize + header.length;
     if (header.owner != nullptr) {
       if (read != write) {
-        std::memmove(block + write, block + read, size);
-        if (first_moved == used) first_moved = write;
+        std::memmove(bytes + write, bytes + read, size);
+        if (first_moved == end) first_moved = write;
       }
       if (watched_at == kNone && IsWatched(header.owner)) watched_at = write;
       write += size;
