@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <bit>
 #include <cstring>
 
 constexpr bool IsLeadByte(std::uint8_t byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
@@ -12,6 +13,8 @@ constexpr bool IsLeadByte(std::uint8_t byte) { return (byte >= 0x81 && byte <= 0
 constexpr std::size_t NextCharacter(const std::uint8_t* bytes, std::size_t length, std::size_t offset) {
   return IsLeadByte(bytes[offset]) && offset + 1 < length ? offset + 2 : offset + 1;
 }
+
+static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
 
 // The bytes a character takes, by its first byte, where a second byte follows.
 inline constexpr std::array<std::uint8_t, 256> kCharacterSize = [] {
@@ -56,10 +59,19 @@ inline constexpr std::array<std::array<EightBytes, 256>, 2> kEightBytes = [] {
   return table;
 }();
 
+// Which of eight bytes are lead bytes, bit i for byte i, worked out on the word: below their top bit, lead bytes are
+// 0x01-0x1F or 0x60-0x7C, and adding to each byte never carries into the next.
 inline unsigned LeadMask(const std::uint8_t* bytes) {
-  unsigned mask = 0;
-  for (unsigned bit = 0; bit < 8; ++bit) mask |= (kCharacterSize[bytes[bit]] - 1u) << bit;
-  return mask;
+  constexpr std::uint64_t kEach = 0x0101010101010101u;
+  constexpr std::uint64_t kTop = 0x8080808080808080u;
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  const std::uint64_t low = word & ~kTop;
+  const std::uint64_t first_range = (low + kEach * 0x7F) & ~(low + kEach * 0x60);
+  const std::uint64_t second_range = (low + kEach * 0x20) & ~(low + kEach * 0x03);
+  const std::uint64_t leads = (first_range | second_range) & word & kTop;
+  // Gathers the top bit of byte i into bit i.
+  return static_cast<unsigned>(((leads >> 7) * 0x0102040810204080u) >> 56);
 }
 
 // Eight bytes at a time: below 0x80 they hold no lead byte and a character starts after them; otherwise the table

@@ -135,6 +135,19 @@ TEST_F(StringFunctions, CharacterFunctionsAgreeWithAPlainWalk) {
   }
 }
 
+// Eight bytes at a time are told lead or not on the whole word: every byte value at every place of a word.
+TEST_F(StringFunctions, EveryByteIsToldLeadOrNotAtEveryPlace) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    for (std::size_t place = 0; place < 8; ++place) {
+      std::string text(16, 'a');
+      text[place] = static_cast<char>(byte);
+      Push(text);
+      ASSERT_EQ(CountChars(2), lead ? 1 : 0) << byte << " at " << place;
+    }
+  }
+}
+
 std::int32_t Count(std::string_view text, std::int32_t kind) {
   Push(text);
   return CountChars(kind);
