@@ -72,7 +72,7 @@ void LeaveRawMode() {
 void SetScreenRestore(std::string_view sequence) {
   GuardExits();
   const std::size_t length = sequence.size() < sizeof screen_restore ? sequence.size() : 0;
-  std::memcpy(screen_restore, sequence.data(), length);
+  if (length > 0) std::memcpy(screen_restore, sequence.data(), length);
   screen_restore_length = static_cast<std::sig_atomic_t>(length);
 }
 
