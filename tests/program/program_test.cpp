@@ -178,7 +178,8 @@ TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
   ASSERT_TRUE(terminal.ReadUntil("No such folder."));
   // A name the dialog takes but the open refuses.
   std::size_t mark = terminal.received().size();
-  terminal.Type("\x15" + Path("bad*name.ren") + "\r");
+  // Built by appending: g++ 12 at -O3 warns falsely (-Wrestrict) about a literal + std::string.
+  terminal.Type(std::string("\x15").append(Path("bad*name.ren")).append("\r"));
   ASSERT_TRUE(terminal.ReadUntil("\xe3\x83\x91\xe3\x82\xb9", mark));  // パス...: the second error line
   ASSERT_TRUE(terminal.ReadUntil("nivoka.ren", mark));
   mark = terminal.received().size();
