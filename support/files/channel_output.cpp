@@ -8,17 +8,13 @@
 
 namespace {
 
+// The column counts the bytes after the last line feed; printed lines usually end in one, so it is sought from the
+// end.
 void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::size_t length) {
-  std::size_t line_start = 0;
-  bool ended = false;
-  for (std::size_t index = 0; index < length; ++index) {
-    if (bytes[index] == 0x0A) {
-      line_start = index + 1;
-      ended = true;
-    }
-  }
+  std::size_t line_start = length;
+  while (line_start > 0 && bytes[line_start - 1] != 0x0A) --line_start;
   const auto after = static_cast<std::uint32_t>(length - line_start);
-  control.print_column = ended ? after : control.print_column + after;
+  control.print_column = line_start > 0 ? after : control.print_column + after;
 }
 
 // Writes what is pending and the end-of-file mark of an output file, and releases the file; returns the first

@@ -1,6 +1,7 @@
 // The channel table and the objects channels are open on: devices in fixed slots, disk files in 256 slots.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 #include "channels.h"
@@ -57,16 +58,34 @@ inline constexpr ChannelObject kNullDevice = 9;
 inline constexpr ChannelObject kFirstFileSlot = 15;
 inline constexpr std::int32_t kFileSlots = 256;
 
+// The tables are read by every input and output statement, so the lookups are inline.
+namespace channel_table_state {
+inline std::array<ChannelObject, kLastChannel + 1> channel_objects{};
+inline std::array<FileRecord*, kFileSlots> file_slots{};
+}  // namespace channel_table_state
+
+[[noreturn]] void RaiseBadChannelNumber();
+[[noreturn]] void RaiseChannelNotOpen();
 // Error 50 outside 1-255.
-void RequireChannelNumber(std::int32_t channel);
+inline void RequireChannelNumber(std::int32_t channel) {
+  if (channel < 1 || channel > kLastChannel) RaiseBadChannelNumber();
+}
 // Error 50 or 57; the object the channel is open on.
-ChannelObject OpenObject(std::int32_t channel);
+inline ChannelObject OpenObject(std::int32_t channel) {
+  RequireChannelNumber(channel);
+  const ChannelObject object = channel_table_state::channel_objects[static_cast<std::size_t>(channel)];
+  if (object == kNoObject) RaiseChannelNotOpen();
+  return object;
+}
 ChannelObject ObjectOf(std::int32_t channel);
 void Bind(std::int32_t channel, ChannelObject object);
 void Unbind(std::int32_t channel);
 
 // The disk file in a slot, or null for a device.
-FileRecord* FileAt(ChannelObject object);
+inline FileRecord* FileAt(ChannelObject object) {
+  if (object < kFirstFileSlot || object >= kFirstFileSlot + kFileSlots) return nullptr;
+  return channel_table_state::file_slots[static_cast<std::size_t>(object - kFirstFileSlot)];
+}
 // The first free slot's object (error 66 when none); Register fills it.
 ChannelObject FreeFileSlot();
 void Register(ChannelObject object, FileRecord* record);

@@ -44,7 +44,7 @@ std::uint32_t Boundary(const PendingOutput& pending) {
 
 }  // namespace
 
-platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
+platform::ErrorCode CollectOutputSlowly(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
   if (!Collects(file)) return Write(file, bytes, length);
   PendingOutput& pending = file.pending;
   if (pending.bytes == nullptr) pending.bytes = static_cast<std::uint8_t*>(memory::Allocate(kOutputBufferSize));

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 #include "channel_table.h"
 
@@ -11,7 +12,18 @@ inline constexpr std::uint32_t kOutputBufferSize = 64 * 1024;
 // Takes printed bytes for the file. Output and append files collect them; when the buffer is full, the bytes up to
 // the last record end go to the file (a record longer than the buffer goes in whole lines, a line longer than it
 // in pieces). Other kinds write at once. Returns the failure of a write.
-platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* bytes, std::size_t length);
+platform::ErrorCode CollectOutputSlowly(FileRecord& file, const std::uint8_t* bytes, std::size_t length);
+// Most printed items fit into the buffer as it is: they are only copied.
+inline platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
+  PendingOutput& pending = file.pending;
+  const bool collects = file.kind == FileKind::Output || file.kind == FileKind::Append;
+  if (!collects || pending.bytes == nullptr || length > kOutputBufferSize - pending.length) {
+    return CollectOutputSlowly(file, bytes, length);
+  }
+  std::memcpy(pending.bytes + pending.length, bytes, length);
+  pending.length += static_cast<std::uint32_t>(length);
+  return 0;
+}
 // The bytes collected so far end a record.
 void MarkPendingRecordEnd(FileRecord& file);
 // Writes every collected byte. After a failed write the collected bytes are gone: the file could not take them in

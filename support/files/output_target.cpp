@@ -1,8 +1,4 @@
 // The target of the output statement under way.
 #include "output_target.h"
 
-namespace {
-OutputTarget target;
-}  // namespace
-
-OutputTarget& CurrentOutputTarget() { return target; }
+OutputTarget output_target_state::target;

@@ -13,4 +13,9 @@ struct OutputTarget {
   ChannelObject channel = 0;
 };
 
-OutputTarget& CurrentOutputTarget();
+namespace output_target_state {
+extern OutputTarget target;
+}  // namespace output_target_state
+
+// Read by every printed item.
+inline OutputTarget& CurrentOutputTarget() { return output_target_state::target; }

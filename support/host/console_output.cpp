@@ -41,12 +41,26 @@ void WriteToTarget(const std::uint8_t* bytes, std::size_t length) {
   window->screen.Write(bytes, length);
 }
 
+// A string for a file channel is formatted from the popped bytes themselves: a channel expands no tabs, so the
+// item's text is its bytes. They stay in place after the release, as nothing is stored before the write.
+void PrintToChannel(PoppedString& item, Separator separator) {
+  const PrintPosition position = TargetPosition();
+  item.Release();
+  WorkBuffer out(output_room, item.length() + kFixedRoom);
+  FormatItem(item.bytes(), item.length(), position, spacing, separator, out);
+  WriteToTarget(out.data(), out.size());
+}
+
 // Prints the popped string, followed by one blank for a number's text.
 void PrintItem(Separator separator, bool number) {
   struct ClearSpacing {
     ~ClearSpacing() { spacing = false; }
   } clear_spacing;
   PoppedString item;
+  if (!number && CurrentOutputTarget().kind == OutputKind::Channel) {
+    PrintToChannel(item, separator);
+    return;
+  }
   const std::size_t length = item.length() + (number ? 1 : 0);
   WorkBuffer text(item_room, length + kFixedRoom);
   const PrintPosition position = TargetPosition();

@@ -25,20 +25,3 @@ void WorkBuffer::Reserve(std::size_t capacity) {
   capacity_ = capacity;
   owned_ = true;
 }
-
-void WorkBuffer::Append(const std::uint8_t* bytes, std::size_t length) {
-  if (size_ + length > capacity_) Reserve(2 * (size_ + length));
-  if (length > 0) std::memcpy(data_ + size_, bytes, length);
-  size_ += length;
-}
-
-void WorkBuffer::AppendBlanks(std::size_t count) {
-  if (size_ + count > capacity_) Reserve(2 * (size_ + count));
-  std::memset(data_ + size_, ' ', count);
-  size_ += count;
-}
-
-void WorkBuffer::AppendLineEnd() {
-  static constexpr std::uint8_t kLineEnd[2] = {13, 10};
-  Append(kLineEnd, 2);
-}

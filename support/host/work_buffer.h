@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 
 class WorkBuffer {
@@ -14,10 +15,21 @@ class WorkBuffer {
   WorkBuffer& operator=(const WorkBuffer&) = delete;
 
   // Each grows the buffer when needed (error 89 when refused).
-  void Append(const std::uint8_t* bytes, std::size_t length);
+  void Append(const std::uint8_t* bytes, std::size_t length) {
+    if (size_ + length > capacity_) Reserve(2 * (size_ + length));
+    if (length > 0) std::memcpy(data_ + size_, bytes, length);
+    size_ += length;
+  }
   void Append(std::uint8_t byte) { Append(&byte, 1); }
-  void AppendBlanks(std::size_t count);
-  void AppendLineEnd();
+  void AppendBlanks(std::size_t count) {
+    if (size_ + count > capacity_) Reserve(2 * (size_ + count));
+    std::memset(data_ + size_, ' ', count);
+    size_ += count;
+  }
+  void AppendLineEnd() {
+    static constexpr std::uint8_t kLineEnd[2] = {13, 10};
+    Append(kLineEnd, 2);
+  }
   void Clear() { size_ = 0; }
 
   const std::uint8_t* data() const { return data_; }

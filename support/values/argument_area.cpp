@@ -34,7 +34,9 @@ std::byte* Append(RecordKind kind) {
   const std::size_t size = SizeOf(kind);
   if (size > kArgumentAreaSize - used) RaiseError(error::kArgumentAreaFull);
   if (area == nullptr) {
-    area = static_cast<std::byte*>(memory::Allocate(kArgumentAreaSize));
+    // Records are written whole before they are read, and the area comes and goes with every call that makes
+    // one, so it is not filled.
+    area = static_cast<std::byte*>(memory::AllocateUnfilled(kArgumentAreaSize));
     if (area == nullptr) RaiseError(error::kOutOfMemory);
   }
   const std::size_t offset = used;

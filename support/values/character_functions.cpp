@@ -1,6 +1,7 @@
 // The character functions: parts, search and counts of a text by character, a double-byte pair counting as one.
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "error_trap.h"
 #include "operand_checks.h"
@@ -30,19 +31,27 @@ void MidChars(std::int32_t start, std::int32_t count) {
   PushPartOf(s, static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(to - from));
 }
 
+// The sought bytes are found bytewise; a find that starts inside a double-byte character is passed over, and the
+// character walk only goes as far as the finds.
 std::int32_t FindChars(std::int32_t start) {
   PoppedString s;
   PoppedString t;
   RequirePositive(start);
-  const std::size_t characters = CountCharacters(s.bytes(), s.length()).characters;
-  if (s.length() == 0 || characters < static_cast<std::size_t>(start) || t.length() > s.length()) return 0;
-  if (t.length() == 0) return start;
+  if (s.length() == 0) return 0;
   std::size_t offset = SkipCharacters(s.bytes(), s.length(), static_cast<std::size_t>(start) - 1);
-  for (std::int32_t position = start; s.length() - offset >= t.length(); ++position) {
-    if (std::memcmp(s.bytes() + offset, t.bytes(), t.length()) == 0) return position;
-    offset = NextCharacter(s.bytes(), s.length(), offset);
+  if (offset == s.length() || t.length() > s.length()) return 0;  // fewer characters than start
+  if (t.length() == 0) return start;
+  const std::string_view source = s.view();
+  std::int32_t position = start;
+  for (;;) {
+    const std::size_t found = source.find(t.view(), offset);
+    if (found == std::string_view::npos) return 0;
+    while (offset < found) {
+      offset = NextCharacter(s.bytes(), s.length(), offset);
+      ++position;
+    }
+    if (offset == found) return position;
   }
-  return 0;
 }
 
 std::int32_t CountChars(std::int32_t kind) {

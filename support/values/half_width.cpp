@@ -1,4 +1,5 @@
 // Full-width to half-width conversion: alphanumerics and signs become ASCII, katakana become half-width kana.
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -46,6 +47,23 @@ std::optional<HalfWidth> Convert(std::uint8_t first, std::uint8_t second) {
   return std::nullopt;
 }
 
+// The conversion of each double-byte character, looked up in the tables the first time the character is met
+// (length 0: it stays as it is).
+struct Memo {
+  bool known;
+  HalfWidth half;
+};
+std::array<Memo, 256 * 256> memo;
+
+const HalfWidth& Lookup(std::uint8_t first, std::uint8_t second) {
+  Memo& entry = memo[first * 256u + second];
+  if (!entry.known) {
+    entry.half = Convert(first, second).value_or(HalfWidth{{0, 0}, 0});
+    entry.known = true;
+  }
+  return entry.half;
+}
+
 }  // namespace
 
 void ToHalfWidth() {
@@ -55,8 +73,8 @@ void ToHalfWidth() {
   std::size_t written = 0;
   for (std::size_t offset = 0; offset < s.length();) {
     const std::size_t next = NextCharacter(s.bytes(), s.length(), offset);
-    const auto converted = next - offset == 2 ? Convert(s.bytes()[offset], s.bytes()[offset + 1]) : std::nullopt;
-    if (converted) {
+    const HalfWidth* converted = next - offset == 2 ? &Lookup(s.bytes()[offset], s.bytes()[offset + 1]) : nullptr;
+    if (converted != nullptr && converted->length != 0) {
       for (std::uint8_t index = 0; index < converted->length; ++index) out[written++] = converted->bytes[index];
     } else {
       for (std::size_t index = offset; index < next; ++index) out[written++] = s.bytes()[index];

@@ -30,6 +30,13 @@ void* Allocate(std::size_t bytes) {
   return block;
 }
 
+void* AllocateUnfilled(std::size_t bytes) {
+  if (!Grant(bytes)) return nullptr;
+  void* block = std::malloc(bytes == 0 ? 1 : bytes);
+  if (block != nullptr) ++live;
+  return block;
+}
+
 void* Resize(void* block, std::size_t bytes) {
   if (block == nullptr) return Allocate(bytes);
   if (!Grant(bytes)) return nullptr;

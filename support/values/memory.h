@@ -8,6 +8,8 @@ namespace memory {
 
 // A zero-filled block, or nullptr when memory is refused.
 void* Allocate(std::size_t bytes);
+// The same request for a block whose bytes are all written before they are read: nothing is filled.
+void* AllocateUnfilled(std::size_t bytes);
 // Grows or shrinks a block (possibly moving it); nullptr when refused, the old block then stays valid.
 void* Resize(void* block, std::size_t bytes);
 void Free(void* block);

@@ -6,7 +6,7 @@
 #include "error_trap.h"
 #include "numbers.h"
 
-std::int32_t RoundToInteger(double value) {
+std::int32_t RoundHalfAwayFromZero(double value) {
   // Halves away from zero, decided on the exact fraction: adding 0.5 in double can round the sum up, and some C
   // libraries' round does just that (mingw-w64's gives 1 for 0.49999999999999994).
   double rounded = std::trunc(value);
@@ -17,13 +17,11 @@ std::int32_t RoundToInteger(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
-float StoreSingle(double value) {
-  const auto single = static_cast<float>(value);
-  if (std::isinf(single) && !std::isinf(value)) RaiseError(error::kOverflow);
-  return single;
-}
+void RaiseOverflow() { RaiseError(error::kOverflow); }
 
 void CheckFloatingPoint() {
+  // Clearing the flags is slow and most operations raise none: it is done only when there is something to clear.
+  if (std::fetestexcept(FE_ALL_EXCEPT) == 0) return;
   const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);
   std::feclearexcept(FE_ALL_EXCEPT);
   if (raised & FE_INVALID) RaiseError(error::kBadArgument);

@@ -1,6 +1,7 @@
 // The text form of numbers: sign position, up to 6 (single) or 15 (double) significant digits, plain or with
 // an exponent.
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,10 +16,11 @@ struct Format {
   int digits;
   char exponent_letter;
   bool three_exponent_digits;
+  double digits_limit;  // 10 to the power of digits
 };
 
-constexpr Format kSingleFormat{6, 'E', false};
-constexpr Format kDoubleFormat{15, 'D', true};
+constexpr Format kSingleFormat{6, 'E', false, 1e6};
+constexpr Format kDoubleFormat{15, 'D', true, 1e15};
 
 // The decimal digits of the magnitude rounded half up to p significant digits, trailing zeros dropped.
 struct Digits {
@@ -53,8 +55,27 @@ Digits RoundedDigits(double magnitude, int p) {
   return digits;
 }
 
+// Below 10 to the number of significant digits a whole number is its own digits, in plain form: no rounding can
+// touch it. Counts, hours and years take this way instead of the exact expansion.
+bool IsShortWholeNumber(double magnitude, const Format& format) {
+  return magnitude < format.digits_limit && magnitude == std::floor(magnitude);
+}
+
+std::size_t WriteWholeNumber(char* out, double magnitude) {
+  auto whole = static_cast<std::uint64_t>(magnitude);
+  char reversed[20];
+  std::size_t count = 0;
+  do {
+    reversed[count++] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
+  for (std::size_t index = 0; index < count; ++index) out[index] = reversed[count - 1 - index];
+  return count;
+}
+
 // Writes the text of a non-zero magnitude after the sign position; returns its length.
 std::size_t WriteMagnitude(char* out, double magnitude, const Format& format) {
+  if (IsShortWholeNumber(magnitude, format)) return WriteWholeNumber(out, magnitude);
   const Digits digits = RoundedDigits(magnitude, format.digits);
   const int e = digits.exponent;
   const int n = digits.count;

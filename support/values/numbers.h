@@ -1,6 +1,7 @@
 // Conversions between numbers and texts, and the checks that turn floating-point failures into run-time errors.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 enum class NumberType : std::uint8_t { Integer16, Integer32, Single, Double };
@@ -18,9 +19,22 @@ void TextFromNumber(double value);
 Number NumberFromText();
 
 // Rounds halves away from zero; error 6 outside the 32-bit range.
-std::int32_t RoundToInteger(double value);
+std::int32_t RoundHalfAwayFromZero(double value);
+inline std::int32_t RoundToInteger(double value) {
+  // Whole values, by far the most common, need no rounding.
+  if (value >= -2147483648.0 && value <= 2147483647.0) {
+    const auto whole = static_cast<std::int32_t>(value);
+    if (whole == value) return whole;
+  }
+  return RoundHalfAwayFromZero(value);
+}
 // Stores a value in single precision; error 6 on overflow.
-float StoreSingle(double value);
+[[noreturn]] void RaiseOverflow();
+inline float StoreSingle(double value) {
+  const auto single = static_cast<float>(value);
+  if (std::isinf(single) && !std::isinf(value)) RaiseOverflow();
+  return single;
+}
 // Reads and clears the exception flags: invalid operation is error 5, division by zero 11, overflow 6.
 void CheckFloatingPoint();
 // Error 11 for an integer division by 0.

@@ -6,6 +6,7 @@
 #include "arrays.h"
 #include "error_trap.h"
 #include "run_context.h"
+#include "string_space.h"
 #include "string_values.h"
 #include "statement_hook.h"
 
@@ -46,6 +47,7 @@ void Leave() {
 void* EnterProcedure(std::size_t locals_size) {
   const std::size_t frame_size = RoundUp(sizeof(FrameHeader)) + RoundUp(locals_size);
   if (top + frame_size + kFrameReserve > budget) RaiseError(error::kOutOfStackSpace);
+  string_space::WatchOwnersWithin(frame_stack, frame_stack + sizeof frame_stack);
   RunContext& context = Context();
   new (frame_stack + top) FrameHeader{context, current_frame_offset};
   std::byte* locals = frame_stack + top + RoundUp(sizeof(FrameHeader));

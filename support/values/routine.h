@@ -87,7 +87,8 @@ struct Statement {
   Body body = nullptr;
   Test test = nullptr;
 
-  bool IsStatement() const { return kind != EntryKind::Else && kind != EntryKind::EndIf && kind != EntryKind::Label; }
+  // The markers come last among the kinds.
+  bool IsStatement() const { return kind < EntryKind::Else; }
 
  private:
   template <class Lambda>
@@ -108,6 +109,18 @@ struct Statement {
 template <class State>
 using Section = std::vector<Statement<State>>;
 
+// What the executor reads of an entry, resolved when the routine is built and packed together, one step per entry.
+template <class State>
+struct Step {
+  typename Statement<State>::Body body;
+  typename Statement<State>::Test test;
+  std::uint32_t next;    // the statement after it in the order of execution
+  std::uint32_t target;  // where it jumps; for an Else, past its EndIf
+  std::uint16_t line;
+  EntryKind kind;
+  bool jump_when;
+};
+
 // Fails the build of a routine: a misspelt label or a misplaced line number is a fault of the program itself.
 [[noreturn]] inline void RejectRoutine(const std::string& reason) { throw std::logic_error(reason); }
 
@@ -125,28 +138,26 @@ class Routine {
         statements_(std::move(statements)),
         target_(statements_.size()),
         branch_end_(statements_.size()),
-        next_(statements_.size()) {
+        next_(statements_.size()),
+        size_(statements_.size()) {
     CollectLabels();
     CheckLines();
     ResolveTargets();
     ResolveBlocks();
     ResolveNext();
+    PackSteps();
   }
 
   const ModuleBlock& module() const { return *module_; }
-  std::size_t size() const { return statements_.size(); }
-  const Statement<State>& operator[](std::size_t index) const { return statements_[index]; }
+  std::size_t size() const { return size_; }
+  const Step<State>& step(std::size_t index) const { return steps_[index]; }
+  std::string_view TargetLabelOf(std::size_t index) const { return statements_[index].target; }
 
   std::size_t IndexOf(std::string_view label) const {
     const auto found = labels_.find(label);
     if (found == labels_.end()) RejectRoutine("no statement has the label " + std::string(label));
     return found->second;
   }
-
-  // Where the statement at index continues: its resolved target, and the statement that follows it.
-  std::size_t TargetOf(std::size_t index) const { return target_[index]; }
-  std::size_t NextOf(std::size_t index) const { return next_[index]; }
-  std::size_t BranchEndOf(std::size_t index) const { return branch_end_[index]; }
 
  private:
   static Section<State> Join(std::initializer_list<Section<State>> sections) {
@@ -233,6 +244,28 @@ class Routine {
     }
   }
 
+  // Where execution arriving at index really goes on: markers do nothing, so a label or an EndIf passes to the entry
+  // after it and an Else past its EndIf, as the executor would take them one by one.
+  std::size_t PastMarkers(std::size_t index) const {
+    while (index < size_ && !statements_[index].IsStatement()) {
+      index = statements_[index].kind == EntryKind::Else ? branch_end_[index] : index + 1;
+    }
+    return index;
+  }
+
+  // The steps lead from statement to statement, past the markers between them.
+  void PackSteps() {
+    if (size_ >= kNoStep) RejectRoutine("too many statements");
+    steps_.reserve(size_);
+    for (std::size_t index = 0; index < size_; ++index) {
+      const Statement<State>& statement = statements_[index];
+      const std::size_t target = statement.kind == EntryKind::Else ? branch_end_[index] : target_[index];
+      steps_.push_back({statement.body, statement.test, static_cast<std::uint32_t>(PastMarkers(next_[index])),
+                        static_cast<std::uint32_t>(PastMarkers(target)), statement.line, statement.kind,
+                        statement.jump_when});
+    }
+  }
+
   std::string Where(std::size_t index) const {
     for (std::size_t before = index + 1; before-- > 0;) {
       if (statements_[before].IsStatement()) return "line " + std::to_string(statements_[before].line);
@@ -246,44 +279,48 @@ class Routine {
   std::vector<std::size_t> branch_end_;  // of an ElseIf or Else: past its EndIf
   std::vector<std::size_t> next_;
   std::unordered_map<std::string_view, std::size_t> labels_;
+  static constexpr std::size_t kNoStep = UINT32_MAX;
+  std::size_t size_;
+  std::vector<Step<State>> steps_;
 };
 
 // Runs one entry and returns the position of the entry that runs next.
 template <class State>
 std::size_t RunEntry(const Routine<State>& routine, std::size_t index, State& state) {
-  const Statement<State>& statement = routine[index];
-  const std::size_t next = routine.NextOf(index);
-  if (!statement.IsStatement()) return statement.kind == EntryKind::Else ? routine.BranchEndOf(index) : index + 1;
+  const Step<State>& step = routine.step(index);
+  // Only a label a routine starts or an error is caught at is met here: the steps lead past the others.
+  if (step.kind >= EntryKind::Else) [[unlikely]] return step.kind == EntryKind::Else ? step.target : index + 1;
+  const std::size_t next = step.next;
   StatementStart(index, next);
-  SetLine(statement.line);
-  switch (statement.kind) {
-    case EntryKind::Do: {
-      const std::uint16_t depth = string_stack::Depth();
-      const Flow flow = statement.body(state);
-      if (StackBalanceChecked() && string_stack::Depth() != depth) {
-        RejectRoutine("line " + std::to_string(statement.line) + " leaves the string stack unbalanced");
-      }
-      if (flow.kind == FlowKind::Jump) return flow.statement;
-      return flow.kind == FlowKind::Exit ? routine.size() : next;
+  SetLine(step.line);
+  // Plain statements and block IFs are most of what runs: plain tests tell them apart before the rest, which an
+  // indirect jump on the kind would not predict as well.
+  if (step.kind == EntryKind::Do) {
+    const std::uint16_t depth = string_stack::Depth();
+    const Flow flow = step.body(state);
+    if (StackBalanceChecked() && string_stack::Depth() != depth) {
+      RejectRoutine("line " + std::to_string(step.line) + " leaves the string stack unbalanced");
     }
+    if (flow.kind == FlowKind::Jump) return flow.statement;
+    return flow.kind == FlowKind::Exit ? routine.size() : next;
+  }
+  if (step.kind == EntryKind::If || step.kind == EntryKind::ElseIf) return step.test(state) ? next : step.target;
+  switch (step.kind) {
     case EntryKind::Jump:
-      if (statement.test != nullptr && statement.test(state) != statement.jump_when) return next;
-      return routine.TargetOf(index);
-    case EntryKind::If:
-    case EntryKind::ElseIf:
-      return statement.test(state) ? next : routine.TargetOf(index);
+      if (step.test != nullptr && step.test(state) != step.jump_when) return next;
+      return step.target;
     case EntryKind::GoSub:
       CallRoutine();
-      return routine.TargetOf(index);
+      return step.target;
     case EntryKind::Return:
       return ReturnFromRoutine().statement;
     case EntryKind::Exit:
       return routine.size();
     case EntryKind::Trap:
-      SetErrorTrap(statement.target);
+      SetErrorTrap(routine.TargetLabelOf(index));
       return next;
     case EntryKind::Resume:
-      return ResumeAt(routine.TargetOf(index)).statement;
+      return ResumeAt(step.target).statement;
     default:
       return next;
   }

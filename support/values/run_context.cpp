@@ -6,19 +6,14 @@
 const ModuleBlock kQelvorinModule{texts::ModuleName};
 
 namespace {
-RunContext context;
-ErrorState errors;
 const ModuleBlock* main_module = nullptr;
 }  // namespace
 
-RunContext& Context() { return context; }
-ErrorState& Errors() { return errors; }
-
-void SetModule(const ModuleBlock& module) { context.module = &module; }
+void SetModule(const ModuleBlock& module) { Context().module = &module; }
 void SetMainModule(const ModuleBlock& module) { main_module = &module; }
 const ModuleBlock* MainModule() { return main_module; }
 
 void ResetRunContext() {
-  context = RunContext{};
-  errors = ErrorState{};
+  Context() = RunContext{};
+  Errors() = ErrorState{};
 }

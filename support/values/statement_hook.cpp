@@ -15,30 +15,16 @@ struct RoutineCall {
   std::uint16_t line;
 };
 
-std::uint32_t poll_countdown = 0;
 std::function<void()> poll_hook;
 std::array<RoutineCall, kRoutineCallLimit> routine_calls;
 std::size_t routine_call_depth = 0;
-bool stack_balance_checked = false;
 
 }  // namespace
 
-void StatementStart(std::size_t statement, std::size_t next_statement) {
-  RunContext& context = Context();
-  context.next_statement = next_statement;
-  if (!context.trap_label.empty() && !Errors().in_handler) {
-    context.resume_next = next_statement;
-    context.retry = statement;
-  }
-  if (poll_countdown != 0) {
-    --poll_countdown;
-    return;
-  }
+void statement_hook_state::Poll() {
   poll_countdown = kPollReload;
   if (poll_hook) poll_hook();
 }
-
-void SetLine(std::uint16_t line) { Context().line = line; }
 
 void SetPollHook(std::function<void()> poll) { poll_hook = std::move(poll); }
 
@@ -65,10 +51,9 @@ void DiscardFrameRoutineCalls() {
   while (routine_call_depth > 0 && routine_calls[routine_call_depth - 1].frame == frame) --routine_call_depth;
 }
 
-void CheckStackBalance(bool enabled) { stack_balance_checked = enabled; }
-bool StackBalanceChecked() { return stack_balance_checked; }
+void CheckStackBalance(bool enabled) { statement_hook_state::stack_balance_checked = enabled; }
 
 void ResetStatementHook() {
-  poll_countdown = 0;
+  statement_hook_state::poll_countdown = 0;
   routine_call_depth = 0;
 }

@@ -6,15 +6,37 @@
 #include <functional>
 
 #include "flow.h"
-
-// Every statement calls these two first: StatementStart with its own position and the position of the statement
-// after it (where ResumeRetry and ResumeNext continue), then SetLine.
-void StatementStart(std::size_t statement, std::size_t next_statement);
-void SetLine(std::uint16_t line);
+#include "run_context.h"
 
 // The host's poll runs at the first statement and then at every eleventh.
 inline constexpr std::uint32_t kPollReload = 10;
 void SetPollHook(std::function<void()> poll);
+
+namespace statement_hook_state {
+inline std::uint32_t poll_countdown = 0;
+inline bool stack_balance_checked = false;
+// Reloads the countdown and runs the host's poll.
+void Poll();
+}  // namespace statement_hook_state
+
+// Every statement calls these two first: StatementStart with its own position and the position of the statement
+// after it (where ResumeRetry and ResumeNext continue), then SetLine. They run for every statement, so they are
+// inline; only the poll is a call.
+inline void StatementStart(std::size_t statement, std::size_t next_statement) {
+  RunContext& context = Context();
+  context.next_statement = next_statement;
+  if (!context.trap_label.empty() && !Errors().in_handler) {
+    context.resume_next = next_statement;
+    context.retry = statement;
+  }
+  if (statement_hook_state::poll_countdown != 0) {
+    --statement_hook_state::poll_countdown;
+    return;
+  }
+  statement_hook_state::Poll();
+}
+
+inline void SetLine(std::uint16_t line) { Context().line = line; }
 
 // Local routines run on the caller's frame: the calling statement records where to come back with CallRoutine and
 // jumps to the routine; its last statement returns ReturnFromRoutine() to continue after the call.
@@ -25,7 +47,7 @@ Flow ReturnFromRoutine();
 // Statements must leave the string stack as they found it; tests switch this check on so that an operand pushed
 // and never used fails at its own statement.
 void CheckStackBalance(bool enabled);
-bool StackBalanceChecked();
+inline bool StackBalanceChecked() { return statement_hook_state::stack_balance_checked; }
 std::size_t RoutineCallDepth();
 // Drops the calls made in the current frame (a named routine being left).
 void DiscardFrameRoutineCalls();

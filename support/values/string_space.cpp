@@ -9,35 +9,39 @@
 #include "run_context.h"
 
 namespace string_space {
+
+using state::block;
+using state::units;
+using state::used;
+
 namespace {
 
-std::uint8_t* block = nullptr;
-std::size_t units = 0;
-std::size_t used = 0;
-
-struct Header {
-  StringDescriptor* owner;
-  std::uint32_t frame;
-  std::uint32_t length;
-};
+// An offset no stored string owned from inside the watched area lies before, and whether there is none at all (the
+// offset then moves to the first one that comes).
+std::size_t first_watched = 0;
+bool none_watched = false;
+constexpr std::size_t kNone = SIZE_MAX;
 
 // Headers lie unaligned between the strings, so they are read and written by copying.
 Header ReadHeader(std::size_t offset) {
   Header header;
-  std::memcpy(&header.owner, block + offset, sizeof(header.owner));
-  std::memcpy(&header.frame, block + offset + sizeof(void*), sizeof(header.frame));
-  std::memcpy(&header.length, block + offset + sizeof(void*) + 4, sizeof(header.length));
+  std::memcpy(&header, block + offset, sizeof header);
   return header;
+}
+
+void NoteWatchedAt(std::size_t offset) {
+  if (none_watched || offset < first_watched) first_watched = offset;
+  none_watched = false;
 }
 
 void WriteOwner(std::size_t offset, StringDescriptor* owner) {
   std::memcpy(block + offset, &owner, sizeof(owner));
+  if (IsWatched(owner)) NoteWatchedAt(offset);
 }
 
 void WriteHeader(std::size_t offset, const Header& header) {
-  WriteOwner(offset, header.owner);
-  std::memcpy(block + offset + sizeof(void*), &header.frame, sizeof(header.frame));
-  std::memcpy(block + offset + sizeof(void*) + 4, &header.length, sizeof(header.length));
+  std::memcpy(block + offset, &header, sizeof header);
+  if (IsWatched(header.owner)) NoteWatchedAt(offset);
 }
 
 std::size_t OffsetOf(const std::uint8_t* data) { return static_cast<std::size_t>(data - block) - kHeaderSize; }
@@ -77,21 +81,21 @@ struct FreeBlock {
 // Source bytes inside the space could move while room is made, so they are copied out first.
 std::unique_ptr<std::uint8_t, FreeBlock> ProtectiveCopy(const std::uint8_t* bytes, std::uint32_t length) {
   if (!Contains(bytes)) return nullptr;
-  auto* copy = static_cast<std::uint8_t*>(memory::Allocate(length));
+  auto* copy = static_cast<std::uint8_t*>(memory::AllocateUnfilled(length));
   if (copy == nullptr) RaiseError(error::kOutOfMemory);
   std::memcpy(copy, bytes, length);
   return std::unique_ptr<std::uint8_t, FreeBlock>(copy);
 }
 
 void MakeRoom(std::size_t needed) {
-  if (FreeRoom() >= needed) return;
   const std::size_t room = Compact();
   if (room < needed) Resize(units + (needed - room) / kUnit + 1);
 }
 
 }  // namespace
 
-std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
+// Only making room moves strings: then a source inside the space is copied out first.
+std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
   const std::size_t needed = kHeaderSize + length;
   std::unique_ptr<std::uint8_t, FreeBlock> copy;
   if (block == nullptr) {
@@ -103,46 +107,71 @@ std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uin
   }
   WriteHeader(used, {owner, Context().frame, length});
   std::uint8_t* data = block + used + kHeaderSize;
-  std::memcpy(data, bytes, length);
+  CopyBytes(data, bytes, length);
   used += needed;
   return data;
 }
 
-void Free(const std::uint8_t* data) { WriteOwner(OffsetOf(data), nullptr); }
-
-void SetOwner(const std::uint8_t* data, StringDescriptor* owner) { WriteOwner(OffsetOf(data), owner); }
+void NoteWatchedOwner(const std::uint8_t* data) { NoteWatchedAt(OffsetOf(data)); }
 
 StringDescriptor* OwnerOf(const std::uint8_t* data) { return ReadHeader(OffsetOf(data)).owner; }
 
 void FreeOwnedWithin(const void* low, const void* high) {
   const auto* first = static_cast<const std::uint8_t*>(low);
   const auto* end = static_cast<const std::uint8_t*>(high);
-  for (std::size_t offset = 0; offset < used;) {
+  const bool within_watched = reinterpret_cast<std::uintptr_t>(low) >= state::watched_low &&
+                              reinterpret_cast<std::uintptr_t>(high) <= state::watched_high;
+  std::size_t still_watched = used;
+  for (std::size_t offset = within_watched ? first_watched : 0; offset < used;) {
     const Header header = ReadHeader(offset);
     const auto* owner = reinterpret_cast<const std::uint8_t*>(header.owner);
-    if (owner != nullptr && owner >= first && owner < end) WriteOwner(offset, nullptr);
+    if (owner != nullptr && owner >= first && owner < end) {
+      WriteOwner(offset, nullptr);
+    } else if (still_watched == used && IsWatched(header.owner)) {
+      still_watched = offset;
+    }
     offset += kHeaderSize + header.length;
   }
+  first_watched = still_watched;
+  none_watched = still_watched == used;
+}
+
+void WatchOwnersWithin(const void* low, const void* high) {
+  const auto new_low = reinterpret_cast<std::uintptr_t>(low);
+  const auto new_high = reinterpret_cast<std::uintptr_t>(high);
+  if (new_low == state::watched_low && new_high == state::watched_high) return;
+  state::watched_low = new_low;
+  state::watched_high = new_high;
+  first_watched = 0;  // not known yet: the next walk finds it
+  none_watched = false;
 }
 
 std::size_t Compact() {
   if (block == nullptr) return 0;
+  // Kept in locals: the moves could otherwise be taken to change them.
+  std::uint8_t* const bytes = block;
+  const std::size_t end = used;
   std::size_t write = 0;
-  std::size_t first_moved = used;
-  for (std::size_t read = 0; read < used;) {
-    const Header header = ReadHeader(read);
+  std::size_t first_moved = end;
+  std::size_t watched_at = kNone;
+  for (std::size_t read = 0; read < end;) {
+    Header header;
+    std::memcpy(&header, bytes + read, sizeof header);
     const std::size_t size = kHeaderSize + header.length;
     if (header.owner != nullptr) {
       if (read != write) {
-        std::memmove(block + write, block + read, size);
-        if (first_moved == used) first_moved = write;
+        std::memmove(bytes + write, bytes + read, size);
+        if (first_moved == end) first_moved = write;
       }
+      if (watched_at == kNone && IsWatched(header.owner)) watched_at = write;
       write += size;
     }
     read += size;
   }
   const bool removed = write != used;
   used = write;
+  first_watched = watched_at == kNone ? used : watched_at;
+  none_watched = watched_at == kNone;
   if (removed) CorrectOwners(first_moved < used ? first_moved : used);
   // An emptied space shrinks too, so that the room reported is the room there is.
   const std::size_t wanted_units = used / kUnit + 1;
@@ -158,6 +187,8 @@ void Discard() {
   block = nullptr;
   units = 0;
   used = 0;
+  first_watched = 0;
+  none_watched = false;
 }
 
 }  // namespace string_space

@@ -4,7 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
+#include "run_context.h"
 #include "string_descriptor.h"
 
 namespace string_space {
@@ -13,14 +15,89 @@ inline constexpr std::size_t kUnit = 65536;
 // Owner pointer, creating frame and length.
 inline constexpr std::size_t kHeaderSize = sizeof(void*) + 2 * sizeof(std::uint32_t);
 
+namespace state {
+inline std::uint8_t* block = nullptr;
+inline std::size_t units = 0;
+inline std::size_t used = 0;
+// The watched owner area (see WatchOwnersWithin).
+inline std::uintptr_t watched_low = 0;
+inline std::uintptr_t watched_high = 0;
+}  // namespace state
+
+struct Header {
+  StringDescriptor* owner;
+  std::uint32_t frame;
+  std::uint32_t length;
+};
+static_assert(sizeof(Header) == kHeaderSize, "the header is its three fields, packed");
+
+inline bool IsWatched(const StringDescriptor* owner) {
+  return reinterpret_cast<std::uintptr_t>(owner) - state::watched_low < state::watched_high - state::watched_low;
+}
+// Notes that the string behind data is now owned from inside the watched area.
+void NoteWatchedOwner(const std::uint8_t* data);
+
+// The owner is the first field of the header just before the bytes; the space itself is writable, data points
+// into it.
+inline void WriteOwnerBefore(const std::uint8_t* data, StringDescriptor* owner) {
+  std::memcpy(const_cast<std::uint8_t*>(data) - kHeaderSize, &owner, sizeof owner);
+}
+
+// Most stored strings are short: copying them here costs less than a call. Source and destination never overlap.
+inline void CopyBytes(std::uint8_t* to, const std::uint8_t* from, std::size_t length) {
+  if (length > 16) {
+    std::memcpy(to, from, length);
+  } else if (length >= 8) {
+    std::uint64_t head;
+    std::uint64_t tail;
+    std::memcpy(&head, from, 8);
+    std::memcpy(&tail, from + length - 8, 8);
+    std::memcpy(to, &head, 8);
+    std::memcpy(to + length - 8, &tail, 8);
+  } else if (length >= 4) {
+    std::uint32_t head;
+    std::uint32_t tail;
+    std::memcpy(&head, from, 4);
+    std::memcpy(&tail, from + length - 4, 4);
+    std::memcpy(to, &head, 4);
+    std::memcpy(to + length - 4, &tail, 4);
+  } else {
+    for (std::size_t index = 0; index < length; ++index) to[index] = from[index];
+  }
+}
+
+// The store when the space must be made or room made in it first (which may move every string).
+std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length);
+
 // Stores length bytes (length > 0) for the given owner and returns where they now lie. The source may lie in the
-// space itself. Errors 7 and 82.
-std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length);
+// space itself. Errors 7 and 82. Nearly every operation stores its result, so the common store, an append where
+// there is room, is inline.
+inline std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
+  const std::size_t needed = kHeaderSize + length;
+  if (state::block == nullptr || state::units * kUnit - state::used < needed) {
+    return StoreMakingRoom(owner, bytes, length);
+  }
+  std::uint8_t* data = state::block + state::used + kHeaderSize;
+  const Header header{owner, Context().frame, length};
+  std::memcpy(data - kHeaderSize, &header, sizeof header);
+  CopyBytes(data, bytes, length);
+  state::used += needed;
+  if (IsWatched(owner)) NoteWatchedOwner(data);
+  return data;
+}
+
 // Marks the stored bytes behind data free; they stay in place until the next compaction.
-void Free(const std::uint8_t* data);
-void SetOwner(const std::uint8_t* data, StringDescriptor* owner);
+inline void Free(const std::uint8_t* data) { WriteOwnerBefore(data, nullptr); }
+inline void SetOwner(const std::uint8_t* data, StringDescriptor* owner) {
+  WriteOwnerBefore(data, owner);
+  if (IsWatched(owner)) NoteWatchedOwner(data);
+}
 // Frees every stored string whose owner descriptor lies in [low, high).
 void FreeOwnedWithin(const void* low, const void* high);
+// Names the area that holds the locals of the named routines. The space keeps track of where the first string
+// owned from inside it lies, so that freeing the strings of a range within it walks only the strings from there
+// on (those stored or taken over since the routine was entered), not the whole space.
+void WatchOwnersWithin(const void* low, const void* high);
 
 // Moves the live strings together and returns the free room; error 82 when shrinking fails.
 std::size_t Compact();

@@ -1,26 +1,17 @@
-// The string stack of pending operands.
+// The string stack of pending operands: making it, and emptying it after an error.
 #include "string_stack.h"
 
 #include <stdexcept>
 
 #include "error_trap.h"
 #include "memory.h"
-#include "string_space.h"
 
 namespace string_stack {
-namespace {
 
-struct Slot {
-  StringDescriptor* reference;
-  StringDescriptor copy;
-};
+using state::depth;
+using state::slots;
 
-Slot* slots = nullptr;
-std::uint16_t depth = 0;
-
-}  // namespace
-
-StringDescriptor* NextSlot() {
+StringDescriptor* NextSlotSlowly() {
   if (slots == nullptr) {
     slots = static_cast<Slot*>(memory::Allocate(kSlots * sizeof(Slot)));
     if (slots == nullptr) RaiseError(error::kOutOfMemory);
@@ -29,24 +20,7 @@ StringDescriptor* NextSlot() {
   return &slots[depth].copy;
 }
 
-void PushReference(StringDescriptor& variable) {
-  NextSlot();
-  slots[depth++].reference = &variable;
-}
-
-void PushCopy(const StringDescriptor& string) {
-  StringDescriptor* copy = NextSlot();
-  *copy = string;
-  if (copy->data != nullptr) string_space::SetOwner(copy->data, copy);
-  slots[depth++].reference = copy;
-}
-
-StringDescriptor Pop() {
-  if (depth == 0) throw std::logic_error("string stack popped while empty");
-  return *slots[--depth].reference;
-}
-
-std::uint16_t Depth() { return depth; }
+void PopWhileEmpty() { throw std::logic_error("string stack popped while empty"); }
 
 void Reset() {
   if (slots != nullptr) {

@@ -1,25 +1,65 @@
 // The stack of pending string operands: 85 slots, each a reference to a descriptor and room for a copy of one.
+// Every operand of every statement passes through here, so the pushes and the pop are inline; the first push (which
+// makes the stack) and a push onto a full stack are calls.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "string_descriptor.h"
+#include "string_space.h"
 
 namespace string_stack {
 
 inline constexpr std::size_t kSlots = 85;
 
-// The descriptor copy of the slot the next push fills; errors 7 (stack memory) and 16 (all slots taken).
-StringDescriptor* NextSlot();
-// Pushes a variable by reference: nothing is copied.
-void PushReference(StringDescriptor& variable);
-// Pushes a temporary (or fixed-length view) by copying its descriptor into the slot, which then owns its bytes.
-void PushCopy(const StringDescriptor& string);
-// The top entry's descriptor; the caller now owns a popped temporary.
-StringDescriptor Pop();
+struct Slot {
+  StringDescriptor* reference;
+  StringDescriptor copy;
+};
 
-std::uint16_t Depth();
+namespace state {
+inline Slot* slots = nullptr;
+inline std::uint16_t depth = 0;
+}  // namespace state
+
+// Makes the stack when there is none (error 7) and refuses a push onto a full one (error 16).
+StringDescriptor* NextSlotSlowly();
+[[noreturn]] void PopWhileEmpty();
+
+// The descriptor copy of the slot the next push fills; errors 7 (stack memory) and 16 (all slots taken).
+inline StringDescriptor* NextSlot() {
+  if (state::slots != nullptr && state::depth < kSlots) return &state::slots[state::depth].copy;
+  return NextSlotSlowly();
+}
+
+// Pushes a variable by reference: nothing is copied.
+inline void PushReference(StringDescriptor& variable) {
+  NextSlot();
+  state::slots[state::depth++].reference = &variable;
+}
+
+// Pushes a temporary (or fixed-length view) by copying its descriptor into the slot, which then owns its bytes.
+inline void PushCopy(const StringDescriptor& string) {
+  StringDescriptor* copy = NextSlot();
+  *copy = string;
+  if (copy->data != nullptr) string_space::SetOwner(copy->data, copy);
+  state::slots[state::depth++].reference = copy;
+}
+
+// Pushes a temporary whose bytes were just stored for the slot NextSlot gave: the header already names it.
+inline void PushStored(StringDescriptor* slot, std::uint32_t length, std::uint8_t* data) {
+  *slot = {StringKind::Temporary, length, data};
+  state::slots[state::depth++].reference = slot;
+}
+
+// The top entry's descriptor; the caller now owns a popped temporary.
+inline StringDescriptor Pop() {
+  if (state::depth == 0) PopWhileEmpty();
+  return *state::slots[--state::depth].reference;
+}
+
+inline std::uint16_t Depth() { return state::depth; }
 // Releases every temporary on the stack and frees the stack.
 void Reset();
 

@@ -37,39 +37,7 @@ void AssignCopy(StringDescriptor& destination, std::uint32_t length, const std::
 
 }  // namespace
 
-void PushStringVariable(StringDescriptor& variable) {
-  if (variable.kind == StringKind::Temporary || variable.kind == StringKind::FixedView) {
-    string_stack::PushCopy(variable);
-  } else {
-    string_stack::PushReference(variable);
-  }
-}
-
-void PushStringConstant(std::string_view constant) {
-  MakeTemporary(static_cast<std::uint32_t>(constant.size()), BytesOf(constant));
-}
-
-void PushEmptyString() { string_stack::PushCopy({StringKind::Temporary, 0, nullptr}); }
-
-StringDescriptor PopString() { return string_stack::Pop(); }
-
-void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
-  if (length == 0) {
-    PushEmptyString();
-    return;
-  }
-  StringDescriptor* slot = string_stack::NextSlot();
-  std::uint8_t* data = string_space::Store(slot, bytes, length);
-  string_stack::PushCopy({StringKind::Temporary, length, data});
-}
-
-void ReleaseString(const StringDescriptor& string) {
-  const bool owns = string.kind == StringKind::Variable || string.kind == StringKind::Temporary;
-  if (owns && string.data != nullptr) string_space::Free(string.data);
-}
-
-void AssignFromStack(StringDescriptor& destination) {
-  const StringDescriptor value = PopString();
+void AssignPopped(StringDescriptor& destination, const StringDescriptor& value) {
   if (IsFixedLength(destination)) {
     if (IsTemporary(value)) ReleaseString(value);
     RaiseError(error::kFixedLengthAssignment);
@@ -114,20 +82,6 @@ void Concatenate() {
   MakeTemporary(total, scratch.data());
 }
 
-Comparison CompareStrings() {
-  PoppedString b;
-  PoppedString a;
-  if (a.length() == 0 || b.length() == 0) {
-    if (a.length() == b.length()) return Comparison::Equal;
-    return a.length() == 0 ? Comparison::Smaller : Comparison::Greater;
-  }
-  const std::uint32_t shorter = a.length() < b.length() ? a.length() : b.length();
-  const int order = std::memcmp(a.bytes(), b.bytes(), shorter);
-  if (order != 0) return order > 0 ? Comparison::Greater : Comparison::Smaller;
-  if (a.length() == b.length()) return Comparison::Equal;
-  return a.length() > b.length() ? Comparison::Greater : Comparison::Smaller;
-}
-
 std::uint32_t StringLength() {
   PoppedString string;
   return string.length();
@@ -148,7 +102,3 @@ void ResetStringStack() { string_stack::Reset(); }
 
 void ReleaseFrameStrings(const void* low, const void* high) { string_space::FreeOwnedWithin(low, high); }
 
-void PushPartOf(PoppedString& operand, std::uint32_t offset, std::uint32_t length) {
-  operand.Release();
-  MakeTemporary(length, operand.bytes() + offset);
-}

@@ -3,21 +3,47 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 #include "string_descriptor.h"
+#include "string_space.h"
+#include "string_stack.h"
 
-void PushStringVariable(StringDescriptor& variable);
-// Constants are cp932 bytes; they enter expressions as temporary copies.
-void PushStringConstant(std::string_view constant);
-void PushEmptyString();
-StringDescriptor PopString();
+// The operand pushes and pops, and the release, run for nearly every operand of every statement: they are inline.
+inline void PushStringVariable(StringDescriptor& variable) {
+  if (variable.kind == StringKind::Temporary || variable.kind == StringKind::FixedView) {
+    string_stack::PushCopy(variable);
+  } else {
+    string_stack::PushReference(variable);
+  }
+}
+inline void PushEmptyString() { string_stack::PushCopy({StringKind::Temporary, 0, nullptr}); }
+inline StringDescriptor PopString() { return string_stack::Pop(); }
 // Stores n bytes and pushes them as a temporary; the bytes may lie in the string space.
-void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes);
+inline void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
+  if (length == 0) {
+    PushEmptyString();
+    return;
+  }
+  StringDescriptor* slot = string_stack::NextSlot();
+  string_stack::PushStored(slot, length, string_space::Store(slot, bytes, length));
+}
+// Constants are cp932 bytes; they enter expressions as temporary copies.
+inline void PushStringConstant(std::string_view constant) {
+  MakeTemporary(static_cast<std::uint32_t>(constant.size()), reinterpret_cast<const std::uint8_t*>(constant.data()));
+}
 // Frees the stored bytes of a variable or temporary.
-void ReleaseString(const StringDescriptor& string);
+inline void ReleaseString(const StringDescriptor& string) {
+  const bool owns = string.kind == StringKind::Variable || string.kind == StringKind::Temporary;
+  if (owns && string.data != nullptr) string_space::Free(string.data);
+}
 
-void AssignFromStack(StringDescriptor& destination);
+// Pops the top entry into the destination (error 13 for a fixed-length destination).
+inline void AssignFromStack(StringDescriptor& destination);
+// The assignment of a popped value, in full; AssignFromStack takes the common case, a temporary for a variable, at
+// once.
+void AssignPopped(StringDescriptor& destination, const StringDescriptor& value);
 void AssignConstant(StringDescriptor& destination, std::string_view constant);
 void AssignVariable(StringDescriptor& destination, const StringDescriptor& source);
 void ClearString(StringDescriptor& destination);
@@ -27,7 +53,7 @@ void Concatenate();
 
 enum class Comparison : std::uint8_t { Equal = 0, Greater = 1, Smaller = 2 };
 // Pops b, then a; compares a with b bytewise.
-Comparison CompareStrings();
+inline Comparison CompareStrings();
 std::uint32_t StringLength();
 
 // Hands a routine's local result variable to the caller as a temporary, without copying its bytes.
@@ -67,4 +93,42 @@ class PoppedString {
 
 // Releases the operand, then pushes length bytes of it from offset as the result. The released bytes stay in
 // place until the store, which copies them out before it can move anything.
-void PushPartOf(PoppedString& operand, std::uint32_t offset, std::uint32_t length);
+inline void PushPartOf(PoppedString& operand, std::uint32_t offset, std::uint32_t length) {
+  operand.Release();
+  MakeTemporary(length, operand.bytes() + offset);
+}
+
+inline void AssignFromStack(StringDescriptor& destination) {
+  const StringDescriptor value = PopString();
+  if (!IsTemporary(value) || destination.kind == StringKind::Fixed || destination.kind == StringKind::FixedPadded) {
+    AssignPopped(destination, value);
+    return;
+  }
+  if (destination.kind == StringKind::Variable && destination.data != nullptr) ReleaseString(destination);
+  destination = {StringKind::Variable, value.length, value.data};
+  if (value.data != nullptr) string_space::SetOwner(value.data, &destination);
+}
+
+// Most comparisons meet a difference, or the end of a short text, within a few bytes: they are made here rather
+// than by a call.
+inline int CompareBytes(const std::uint8_t* a, const std::uint8_t* b, std::uint32_t length) {
+  const std::uint32_t first = length < 16 ? length : 16;
+  for (std::uint32_t index = 0; index < first; ++index) {
+    if (a[index] != b[index]) return a[index] < b[index] ? -1 : 1;
+  }
+  return length > first ? std::memcmp(a + first, b + first, length - first) : 0;
+}
+
+inline Comparison CompareStrings() {
+  PoppedString b;
+  PoppedString a;
+  if (a.length() == 0 || b.length() == 0) {
+    if (a.length() == b.length()) return Comparison::Equal;
+    return a.length() == 0 ? Comparison::Smaller : Comparison::Greater;
+  }
+  const std::uint32_t shorter = a.length() < b.length() ? a.length() : b.length();
+  const int order = CompareBytes(a.bytes(), b.bytes(), shorter);
+  if (order != 0) return order > 0 ? Comparison::Greater : Comparison::Smaller;
+  if (a.length() == b.length()) return Comparison::Equal;
+  return a.length() > b.length() ? Comparison::Greater : Comparison::Smaller;
+}

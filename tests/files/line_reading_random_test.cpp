@@ -75,4 +75,35 @@ TEST_F(LineReading, RandomFilesReadAsTheModelSays) {
   }
 }
 
+// Lines as mail has them, most short and plain with CR LF or CR, some just around the static line buffer's 512
+// bytes, with their ends falling at every place around the read-ahead's block boundary.
+TEST_F(LineReading, MailLikeLinesAcrossTheReadAheadBoundary) {
+  const std::string path = Path("lines.mbx");
+  for (int shift = 0; shift < 6; ++shift) {
+    std::string bytes(static_cast<std::size_t>(shift), 'p');
+    for (int line = 0; bytes.size() < 140000; ++line) {
+      const std::size_t length = line % 7 == 3 ? 510 + static_cast<std::size_t>(line % 5) : (line * 37) % 90;
+      bytes.append(length, line % 11 == 0 ? '\x81' : 'x');
+      bytes += line % 4 == 0 ? "\r" : "\r\n";
+    }
+    bytes += shift % 2 == 0 ? "last" : "last\x1A";
+    // The first block read ahead is the file's first 64 KiB: a line end is put on its last bytes.
+    const std::size_t line_end = 65533 + static_cast<std::size_t>(shift % 3);
+    bytes.replace(line_end - 100, 102, std::string(100, 'e') + (shift < 3 ? "\r\n" : "\r\r"));
+    Write(path, bytes);
+    const Reading expected = Model(bytes);
+    Reading actual;
+    Open(path, 1, file_mode::kInput);
+    for (;;) {
+      const bool end = EndOfFile(1) != 0;
+      actual.ends.push_back(end);
+      if (end) break;
+      actual.lines.push_back(NextLine(1));
+    }
+    Close(1);
+    ASSERT_EQ(actual.ends, expected.ends) << "shift " << shift;
+    ASSERT_EQ(actual.lines, expected.lines) << "shift " << shift;
+  }
+}
+
 }  // namespace

@@ -150,4 +150,20 @@ TEST_F(ChannelOutput, FilesGetTheSameItemsWithoutWidthOrTabExpansion) {
   EXPECT_EQ(Read(path), std::string(200, 'L') + "\r\na\tb" + std::string(11, ' ') + " 7 \r\n  c\r\n\x1A");
 }
 
+// A string for a channel is formatted from its popped bytes; without room to format a long one it is error 89 as on
+// the console, with nothing written and nothing left on the stack.
+TEST_F(ChannelOutput, ALongItemWithoutAWorkBufferIs89) {
+  const std::string path = Path("out.ren");
+  Open(path, 3, file_mode::kOutput);
+  SelectOutputChannel(3);
+  Push(std::string(5000, 'a'));
+  memory::RefuseAbove(8192);
+  EXPECT_EQ(ErrorOf([] { PrintString(Separator::LineEnd); }), error::kNoPrintBuffer);
+  memory::StopRefusing();
+  EXPECT_EQ(string_stack::Depth(), 0);
+  PrintText(std::string(5000, 'b'), Separator::LineEnd);
+  Close(3);
+  EXPECT_EQ(Read(path), std::string(5000, 'b') + "\r\n\x1A");
+}
+
 }  // namespace

@@ -153,6 +153,35 @@ TEST_F(StatementLayer, BlockIfsChooseOneBranchAndResumeNextLeavesTheBlock) {
   EXPECT_EQ(program.seen, error::kOverflow);
 }
 
+// The steps lead past runs of markers: the end of an inner branch goes past both EndIfs, a return lands after its
+// call even when an Else follows it, and a jump to a label goes on at the statement after it.
+TEST_F(StatementLayer, RunsOfMarkersArePassedAsTheyStand) {
+  const Routine<Program> main(kQelvorinModule, {
+      {10, [](Program& p) { Let(p.number, 0); }},
+      Label("loop"),
+      If(20, [](Program& p) { return p.number < 2; }),
+        If(30, [](Program& p) { return p.number == 0; }),
+          {40, [](Program& p) { p.trail.push_back(40); }},
+          GoSub(50, "sub"),
+        Else(),
+          {60, [](Program& p) { p.trail.push_back(60); }},
+        EndIf(),
+      Else(),
+        {70, [](Program& p) { p.trail.push_back(70); }},
+      EndIf(),
+      Label("after"),
+      {80, [](Program& p) { Let(p.number, p.number + 1); }},
+      GoToIf(90, [](Program& p) { return p.number < 3; }, "loop"),
+      ExitRoutine(100),
+      Label("sub"),
+      {110, [](Program& p) { p.trail.push_back(110); }},
+      Return(120),
+  });
+  EXPECT_EQ(RunMain(main, program), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{40, 110, 60, 70}));
+  EXPECT_EQ(program.number, 3);
+}
+
 TEST_F(StatementLayer, AnErrorInANamedRoutineIsCaughtByTheCallersTrap) {
   const Routine<Program> main(kQelvorinModule, {
       OnErrorGoTo(10, "handler"),

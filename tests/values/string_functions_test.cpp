@@ -1,6 +1,8 @@
 // The text functions, with double-byte characters at the edges.
 #include <array>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "runtime_fixture.h"
 #include "string_functions.h"
@@ -86,6 +88,66 @@ TEST_F(StringFunctions, SearchesByByteAndByCharacter) {
   EXPECT_EQ(ErrorOf([] { Find(0, "a", "a", true); }), error::kBadArgument);
 }
 
+// The character functions walk runs of single-byte characters eight bytes at a time and search bytewise; a plain
+// walk one character at a time must agree with them on texts where runs, pairs, trail bytes that look like the
+// sought text and lone lead bytes meet.
+std::vector<std::string> CharactersOf(const std::string& text) {
+  std::vector<std::string> characters;
+  for (std::size_t offset = 0; offset < text.size();) {
+    const auto byte = static_cast<std::uint8_t>(text[offset]);
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    const std::size_t size = lead && offset + 1 < text.size() ? 2 : 1;
+    characters.push_back(text.substr(offset, size));
+    offset += size;
+  }
+  return characters;
+}
+
+TEST_F(StringFunctions, CharacterFunctionsAgreeWithAPlainWalk) {
+  const std::array<std::string_view, 6> pieces{"abcdefghij", "@", "a", "\x81\x40", "\x8A", "\xE0"};
+  std::mt19937 random(7);
+  const auto any = [&](std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random); };
+  for (int round = 0; round < 3000; ++round) {
+    std::string text;
+    for (std::size_t piece = any(8); piece > 0; --piece) text.append(pieces[any(pieces.size())]);
+    const std::string sought = any(3) == 0 ? std::string(pieces[any(pieces.size())]).substr(0, 1 + any(2)) : "@";
+    const auto start = static_cast<std::int32_t>(1 + any(30));
+    const std::vector<std::string> characters = CharactersOf(text);
+
+    std::int32_t expected = 0;
+    for (std::size_t index = static_cast<std::size_t>(start) - 1; index < characters.size() && expected == 0; ++index) {
+      std::string rest;
+      for (std::size_t after = index; after < characters.size(); ++after) rest += characters[after];
+      if (rest.compare(0, sought.size(), sought) == 0 && rest.size() >= sought.size()) {
+        expected = static_cast<std::int32_t>(index + 1);
+      }
+    }
+    ASSERT_EQ(Find(start, text, sought, true), expected) << round;
+    Push(text);
+    ASSERT_EQ(CountChars(0), static_cast<std::int32_t>(characters.size())) << round;
+    Push(text);
+    ASSERT_EQ(CountChars(2), static_cast<std::int32_t>(text.size() - characters.size())) << round;
+    std::string left;
+    for (std::size_t index = 0; index < characters.size() && index + 1 < static_cast<std::size_t>(start); ++index) {
+      left += characters[index];
+    }
+    ASSERT_EQ(Apply(text, [&] { LeftChars(start - 1); }), left) << round;
+  }
+}
+
+// Eight bytes at a time are told lead or not on the whole word: every byte value at every place of a word.
+TEST_F(StringFunctions, EveryByteIsToldLeadOrNotAtEveryPlace) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    for (std::size_t place = 0; place < 8; ++place) {
+      std::string text(16, 'a');
+      text[place] = static_cast<char>(byte);
+      Push(text);
+      ASSERT_EQ(CountChars(2), lead ? 1 : 0) << byte << " at " << place;
+    }
+  }
+}
+
 std::int32_t Count(std::string_view text, std::int32_t kind) {
   Push(text);
   return CountChars(kind);
@@ -134,6 +196,11 @@ TEST_F(StringFunctions, HalfWidthConversion) {
   const std::string unchanged = std::string(kHiraganaA) + std::string(kKanji) + "\x83\x94";  // あ漢ヴ
   EXPECT_EQ(Apply(unchanged, [] { ToHalfWidth(); }), unchanged);
   EXPECT_EQ(Apply("a\x82", [] { ToHalfWidth(); }), "a\x82");
+  // Each character's conversion is remembered after its first meeting: met again, it converts alike.
+  const std::string mixed = unchanged + "\x83\x4B\x82\x60\x83\x70\x81\x40";
+  const std::string once = Apply(mixed, [] { ToHalfWidth(); });
+  EXPECT_EQ(once, unchanged + "\xB6\xDE" "A" "\xCA\xDF" " ");
+  EXPECT_EQ(Apply(mixed + mixed, [] { ToHalfWidth(); }), once + once);
 }
 
 TEST_F(StringFunctions, TextFromCodes) {

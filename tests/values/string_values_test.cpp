@@ -1,4 +1,5 @@
 // String values: assignment, concatenation, comparison, the stack, the space and the argument area.
+#include <array>
 #include <string>
 
 #include "argument_area.h"
@@ -92,6 +93,15 @@ TEST_F(StringValues, ComparisonIsBytewiseAndUnsigned) {
   EXPECT_EQ(Compare("A", "a"), Comparison::Smaller);
   EXPECT_EQ(Compare("same", "same"), Comparison::Equal);
   EXPECT_EQ(Compare("\x81\x40", "zzz"), Comparison::Greater);
+  // The first sixteen bytes are compared one by one, the rest in one go: differences on both sides of the seam.
+  const std::string long_text(40, 'm');
+  for (const std::size_t at : {0u, 15u, 16u, 17u, 39u}) {
+    std::string higher = long_text;
+    higher[at] = '\xF0';
+    EXPECT_EQ(Compare(long_text, higher), Comparison::Smaller) << at;
+    EXPECT_EQ(Compare(higher, long_text), Comparison::Greater) << at;
+  }
+  EXPECT_EQ(Compare(long_text, long_text), Comparison::Equal);
   EXPECT_EQ(string_space::UsedBytes() > 0, true);
   EXPECT_EQ(string_stack::Depth(), 0);
 }
@@ -190,6 +200,50 @@ TEST_F(StringValues, ShrinkRefusedIs82) {
   ClearString(big);
   memory::RefuseAfter(0);
   EXPECT_EQ(ErrorOf([] { string_space::Compact(); }), error::kStringSpaceCorrupt);
+}
+
+// Releasing the strings of a range of the watched area (the routines' frames) walks only from the first string
+// owned from inside the area: a string taken over there after it was stored, and strings moved down by a
+// compaction, must still be found.
+TEST_F(StringValues, ReleasingLocalsFindsTakenOverAndMovedStrings) {
+  std::array<StringDescriptor, 6> area{};  // [0, 3) stands for an outer frame's locals, [3, 6) for an inner one's
+  StringDescriptor outside{};
+  const auto is_free = [](const StringDescriptor& string) { return string_space::OwnerOf(string.data) == nullptr; };
+  string_space::WatchOwnersWithin(area.data(), area.data() + area.size());
+
+  PushStringConstant("early");
+  AssignConstant(outside, "outside");
+  ReleaseFrameStrings(area.data(), area.data() + area.size());  // nothing owned from the area yet
+  AssignConstant(area[0], "outer");
+  AssignFromStack(area[4]);  // takes over the string stored first
+  AssignConstant(area[5], "inner");
+  ReleaseFrameStrings(&area[3], area.data() + area.size());
+  EXPECT_TRUE(is_free(area[4]));
+  EXPECT_TRUE(is_free(area[5]));
+  EXPECT_TRUE(OwnsItsBytes(area[0]));
+  EXPECT_TRUE(OwnsItsBytes(outside));
+
+  AssignConstant(outside, std::string(3000, 'o'));
+  AssignConstant(outside, "outside again");  // leaves a free string below the next local's
+  AssignConstant(area[3], "moved down");
+  string_space::Compact();
+  ReleaseFrameStrings(&area[3], area.data() + area.size());
+  EXPECT_TRUE(is_free(area[3]));
+  ReleaseFrameStrings(area.data(), &area[3]);
+  EXPECT_TRUE(is_free(area[0]));
+
+  // Nothing is owned from the area now: the first string that is must not be passed over for a later one.
+  AssignConstant(outside, "main level");
+  AssignConstant(area[1], "first");
+  AssignConstant(area[2], "second");
+  ReleaseFrameStrings(&area[1], &area[2]);
+  EXPECT_TRUE(is_free(area[1]));
+  EXPECT_TRUE(OwnsItsBytes(area[2]));
+  ReleaseFrameStrings(&area[2], &area[3]);
+  string_space::Compact();
+  EXPECT_EQ(string_space::UsedBytes(), string_space::kHeaderSize + 10);
+  EXPECT_EQ(TextOf(outside), "main level");
+  string_space::WatchOwnersWithin(nullptr, nullptr);
 }
 
 TEST_F(StringValues, ConcatenationBeyondTheLongestStringIs15) {

@@ -71,6 +71,7 @@ bool KeyReader::Wait(WindowEvents& events) {
 }
 
 bool LookTimer::Due() {
+  if (questions_++ % kQuestionsPerReading != 0) return false;
   const Clock::time_point now = Clock::now();
   if (now - last_ < kLookInterval) return false;
   last_ = now;

@@ -34,13 +34,16 @@ class KeyReader {
   std::string keys_;
 };
 
-// True at most once every few milliseconds: the terminal is looked at only that often.
+// True at most once every few milliseconds: the terminal is looked at only that often. The statement hook asks far
+// more often than that, so the clock is read only at every 16th question.
 class LookTimer {
  public:
   bool Due();
 
  private:
+  static constexpr unsigned kQuestionsPerReading = 16;
   Clock::time_point last_{};
+  unsigned questions_ = 0;
 };
 
 }  // namespace platform::posix
