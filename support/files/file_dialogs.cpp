@@ -46,21 +46,21 @@ std::string DirectoryOf(std::string_view path) {
 }
 
 void ShowDialog(platform::FileDialogKind kind, std::int32_t window, const StringDescriptor& title,
-                const StringDescriptor& specification, const StringDescriptor& filter_description, std::int32_t flag) {
+                const StringDescriptor& file_name, const StringDescriptor& filter_description, std::int32_t flag) {
   if (window != 0 || current_dialogs == nullptr) RaiseError(error::kNoSuchWindow);
-  if (title.length > kLongestDialogTitle || specification.length > kLongestDialogSpecification) {
+  if (title.length > kLongestDialogTitle || file_name.length > kLongestDialogFileName) {
     RaiseError(error::kBadArgument);
   }
   platform::FileDialogRequest request{kind, std::string(View(title)), BuildFilter(View(filter_description)), {}, {}, 0};
   if (flag != 0 && flag != 1) RaiseError(error::kBadArgument);
   namespace dialog_flag = platform::dialog_flag;
   request.flags = dialog_flag::kPathMustExist | dialog_flag::kHideReadOnly | dialog_flag::kNoChangeDirectory;
-  const std::string_view name = NamePart(View(specification));
+  const std::string_view name = NamePart(View(file_name));
   if (kind == platform::FileDialogKind::Open) {
-    request.initial_directory = DirectoryOf(View(specification));
+    request.initial_directory = DirectoryOf(View(file_name));
     if (flag == 0) request.flags |= dialog_flag::kFileMustExist;
   } else {
-    // The save dialog opens in the current directory, whatever folder the specification names.
+    // The save dialog opens in the current directory, whatever folder the given name names.
     request.initial_directory = DirectoryOf(name);
     if (flag == 0) request.flags |= dialog_flag::kOverwritePrompt;
   }
@@ -78,14 +78,14 @@ void ShowDialog(platform::FileDialogKind kind, std::int32_t window, const String
 
 void SetFileDialogs(platform::FileDialogs* dialogs) { current_dialogs = dialogs; }
 
-void FileOpenDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& specification,
+void FileOpenDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& file_name,
                     const StringDescriptor& filter_description, std::int32_t flag) {
-  ShowDialog(platform::FileDialogKind::Open, window, title, specification, filter_description, flag);
+  ShowDialog(platform::FileDialogKind::Open, window, title, file_name, filter_description, flag);
 }
 
-void FileSaveDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& specification,
+void FileSaveDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& file_name,
                     const StringDescriptor& filter_description, std::int32_t flag) {
-  ShowDialog(platform::FileDialogKind::Save, window, title, specification, filter_description, flag);
+  ShowDialog(platform::FileDialogKind::Save, window, title, file_name, filter_description, flag);
 }
 
 std::string BuildFilter(std::string_view description) {

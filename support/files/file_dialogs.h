@@ -11,16 +11,16 @@
 #include "string_descriptor.h"
 
 inline constexpr std::size_t kLongestDialogTitle = 64;
-inline constexpr std::size_t kLongestDialogSpecification = 128;
+inline constexpr std::size_t kLongestDialogFileName = 128;
 inline constexpr std::size_t kLongestFilterDescription = 512;
 inline constexpr char kDialogCancelled = 0x1B;
 
 // The dialogs of the main window while it exists (error 1000 otherwise).
 void SetFileDialogs(platform::FileDialogs* dialogs);
 
-void FileOpenDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& specification,
+void FileOpenDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& file_name,
                     const StringDescriptor& filter_description, std::int32_t flag);
-void FileSaveDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& specification,
+void FileSaveDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& file_name,
                     const StringDescriptor& filter_description, std::int32_t flag);
 
 // The platform's filter list from a description such as "Mail (*.mbx, *.txt);All (*.*)"; error 5 when an entry

@@ -71,11 +71,11 @@ struct Statement {
   Statement(std::string_view statement_label, std::uint16_t source_line, Body shared)
       : kind(EntryKind::Do), line(source_line), label(statement_label), body(shared) {}
 
-  Statement(const EntrySpec& spec)  // NOLINT: entries are written as plain calls in the list
-      : kind(spec.kind), line(spec.line), label(spec.label), target(spec.target), jump_when(spec.jump_when) {}
+  Statement(const EntrySpec& entry)  // NOLINT: entries are written as plain calls in the list
+      : kind(entry.kind), line(entry.line), label(entry.label), target(entry.target), jump_when(entry.jump_when) {}
   template <class Condition>
-  Statement(const ConditionalSpec<Condition>& spec)  // NOLINT
-      : Statement(spec.entry) {
+  Statement(const ConditionalSpec<Condition>& conditional)  // NOLINT
+      : Statement(conditional.entry) {
     test = &Check<Condition>;
   }
 

@@ -30,28 +30,28 @@ class FileDialogs : public FileTest {
   }
   void TearDown() override {
     SetFileDialogs(nullptr);
-    for (StringDescriptor* string : {&title, &specification, &filter}) ReleaseString(*string);
+    for (StringDescriptor* string : {&title, &file_name, &filter}) ReleaseString(*string);
     FileTest::TearDown();
   }
 
   // Shows the dialog and returns what it pushed, or the run-time error as text.
-  std::string Show(platform::FileDialogKind kind, const std::string& specification_text,
+  std::string Show(platform::FileDialogKind kind, const std::string& file_name_text,
                    const std::string& filter_text, std::int32_t flag = 0, const std::string& title_text = "Title") {
     AssignConstant(title, title_text);
-    AssignConstant(specification, specification_text);
+    AssignConstant(file_name, file_name_text);
     AssignConstant(filter, filter_text);
     const RuntimeErrorNumber error = ErrorOf([&] {
       if (kind == platform::FileDialogKind::Open) {
-        FileOpenDialog(0, title, specification, filter, flag);
+        FileOpenDialog(0, title, file_name, filter, flag);
       } else {
-        FileSaveDialog(0, title, specification, filter, flag);
+        FileSaveDialog(0, title, file_name, filter, flag);
       }
     });
     return error != 0 ? "error " + std::to_string(error) : PopText();
   }
 
   AnsweringDialogs dialogs;
-  StringDescriptor title{}, specification{}, filter{};
+  StringDescriptor title{}, file_name{}, filter{};
 };
 
 using platform::FileDialogKind;
@@ -108,7 +108,7 @@ TEST_F(FileDialogs, ArgumentsAreCheckedBeforeAnyDialog) {
   EXPECT_EQ(Show(FileDialogKind::Open, "*.mbx", "M (*.mbx)"), "error 1000");
 }
 
-// The open dialog starts in the folder its specification names; the save dialog always in the current folder.
+// The open dialog starts in the folder its file name names; the save dialog always in the current folder.
 TEST_F(FileDialogs, FoldersAndInitialNames) {
   const std::filesystem::path start = std::filesystem::current_path();
   std::filesystem::create_directory(Path("mail"));
