@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,16 @@ class Program : public ::testing::Test {
     return copy;
   }
   void Write(const std::string& path, const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
+
+  // The interactive program in the folder, the mailbox chosen, at its output question; null when it did not get there.
+  std::unique_ptr<probe::TerminalChild> StartWithMailbox(const std::string& mailbox) const {
+    if (chdir(folder.c_str()) != 0) return nullptr;
+    auto terminal = std::make_unique<probe::TerminalChild>(std::vector<std::string>{kProgram}, kLibraryFolder);
+    if (!terminal->ReadUntil("*.mbx")) return nullptr;
+    terminal->Type(mailbox + "\r");
+    if (!terminal->ReadUntil("nivoka.ren")) return nullptr;
+    return terminal;
+  }
 
   probe::PipedRun Run(std::vector<std::string> arguments) const {
     arguments.insert(arguments.begin(), kProgram);
@@ -153,11 +164,9 @@ TEST_F(Program, TheCountsRowIsContinuedByTheNextBanner) {
 
 TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
   const std::string mailbox = Golden("basic");
-  ASSERT_EQ(chdir(folder.c_str()), 0);
-  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
-  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
-  terminal.Type(mailbox + "\r");
-  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  const std::unique_ptr<probe::TerminalChild> started = StartWithMailbox(mailbox);
+  ASSERT_TRUE(started);
+  probe::TerminalChild& terminal = *started;
   const std::size_t asked = terminal.received().size();
   terminal.Type("\r");
   ASSERT_TRUE(terminal.ReadUntil("*.mbx", asked));  // the next pass asks for a mailbox again
@@ -169,11 +178,9 @@ TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
 TEST_F(Program, ChoosingTheMailboxAsTheOutputLeavesTheMailboxWhole) {
   const std::string mailbox = Golden("basic");
   const std::string before = Read(mailbox);
-  ASSERT_EQ(chdir(folder.c_str()), 0);
-  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
-  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
-  terminal.Type(mailbox + "\r");
-  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  const std::unique_ptr<probe::TerminalChild> started = StartWithMailbox(mailbox);
+  ASSERT_TRUE(started);
+  probe::TerminalChild& terminal = *started;
   terminal.Type(mailbox + "\r");
   ASSERT_TRUE(terminal.ReadUntil("]:"));  // the report of the refused delete
   terminal.Type("k");
@@ -183,11 +190,9 @@ TEST_F(Program, ChoosingTheMailboxAsTheOutputLeavesTheMailboxWhole) {
 
 TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
   const std::string mailbox = Golden("basic");
-  ASSERT_EQ(chdir(folder.c_str()), 0);
-  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
-  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
-  terminal.Type(mailbox + "\r");
-  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  const std::unique_ptr<probe::TerminalChild> started = StartWithMailbox(mailbox);
+  ASSERT_TRUE(started);
+  probe::TerminalChild& terminal = *started;
   // The dialog itself refuses a missing folder.
   terminal.Type(Path("missing/out.ren") + "\r");
   ASSERT_TRUE(terminal.ReadUntil("No such folder."));
