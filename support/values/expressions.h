@@ -43,9 +43,10 @@ struct StringVariableOperand : StringExpressionTag {
   void Push() const { PushStringVariable(*variable); }
 };
 
+// A constant of the statement's own text: it outlives the statement's evaluation.
 struct StringConstantOperand : StringExpressionTag {
   std::string_view text;
-  void Push() const { PushStringConstant(text); }
+  void Push() const { PushProgramConstant(text); }
 };
 
 inline StringVariableOperand StringOperand(StringDescriptor& variable) { return {{}, &variable}; }

@@ -53,6 +53,14 @@ inline void PushStored(StringDescriptor* slot, std::uint32_t length, std::uint8_
   state::slots[state::depth++].reference = slot;
 }
 
+// Pushes a view of bytes outside the string space that outlive the statement (the program's constants): nothing is
+// stored, the view owns nothing and nothing writes through it.
+inline void PushView(std::uint32_t length, const std::uint8_t* bytes) {
+  StringDescriptor* slot = NextSlot();
+  *slot = {StringKind::FixedView, length, length == 0 ? nullptr : const_cast<std::uint8_t*>(bytes)};
+  state::slots[state::depth++].reference = slot;
+}
+
 // The top entry's descriptor; the caller now owns a popped temporary.
 inline StringDescriptor Pop() {
   if (state::depth == 0) PopWhileEmpty();

@@ -33,6 +33,12 @@ inline void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
 inline void PushStringConstant(std::string_view constant) {
   MakeTemporary(static_cast<std::uint32_t>(constant.size()), reinterpret_cast<const std::uint8_t*>(constant.data()));
 }
+// The program's own constants are static: they are read where they lie, which every operation does with a popped
+// operand that is not a temporary (an assignment copies it).
+inline void PushProgramConstant(std::string_view constant) {
+  string_stack::PushView(static_cast<std::uint32_t>(constant.size()),
+                         reinterpret_cast<const std::uint8_t*>(constant.data()));
+}
 // Frees the stored bytes of a variable or temporary.
 inline void ReleaseString(const StringDescriptor& string) {
   const bool owns = string.kind == StringKind::Variable || string.kind == StringKind::Temporary;

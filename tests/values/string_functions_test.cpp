@@ -135,16 +135,25 @@ TEST_F(StringFunctions, CharacterFunctionsAgreeWithAPlainWalk) {
   }
 }
 
-// Eight bytes at a time are told lead or not on the whole word: every byte value at every place of a word.
+// Bytes are told lead or not many at a time, and the last few of a text among bytes already counted: every byte
+// value at every place of a group, in texts that end inside a group and after a pair that spans two groups.
 TEST_F(StringFunctions, EveryByteIsToldLeadOrNotAtEveryPlace) {
   for (int byte = 0; byte < 256; ++byte) {
     const bool lead = (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-    for (std::size_t place = 0; place < 8; ++place) {
-      std::string text(16, 'a');
-      text[place] = static_cast<char>(byte);
-      Push(text);
-      ASSERT_EQ(CountChars(2), lead ? 1 : 0) << byte << " at " << place;
+    for (const std::size_t length : {5u, 16u, 21u, 33u}) {
+      for (std::size_t place = 0; place + 1 < length; ++place) {
+        std::string text(length, 'a');
+        text[place] = static_cast<char>(byte);
+        Push(text);
+        ASSERT_EQ(CountChars(2), lead ? 1 : 0) << byte << " at " << place << " of " << length;
+      }
     }
+  }
+  for (std::size_t length = 16; length < 20; ++length) {
+    std::string text(length, 'a');
+    text[15] = '\x81';  // its second byte is the sixteenth of the next group, or missing
+    Push(text);
+    EXPECT_EQ(CountChars(0), static_cast<std::int32_t>(length > 16 ? length - 1 : length)) << length;
   }
 }
 
