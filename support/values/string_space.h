@@ -69,20 +69,26 @@ inline void CopyBytes(std::uint8_t* to, const std::uint8_t* from, std::size_t le
 // The store when the space must be made or room made in it first (which may move every string).
 std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length);
 
+// Appends the header of a string of length bytes for the given owner where there is room without moving anything,
+// and returns where its bytes go; null when room must be made first.
+inline std::uint8_t* AppendInPlace(StringDescriptor* owner, std::uint32_t length) {
+  const std::size_t needed = kHeaderSize + length;
+  if (state::block == nullptr || state::units * kUnit - state::used < needed) return nullptr;
+  std::uint8_t* data = state::block + state::used + kHeaderSize;
+  const Header header{owner, Context().frame, length};
+  std::memcpy(data - kHeaderSize, &header, sizeof header);
+  state::used += needed;
+  if (IsWatched(owner)) NoteWatchedOwner(data);
+  return data;
+}
+
 // Stores length bytes (length > 0) for the given owner and returns where they now lie. The source may lie in the
 // space itself. Errors 7 and 82. Nearly every operation stores its result, so the common store, an append where
 // there is room, is inline.
 inline std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
-  const std::size_t needed = kHeaderSize + length;
-  if (state::block == nullptr || state::units * kUnit - state::used < needed) {
-    return StoreMakingRoom(owner, bytes, length);
-  }
-  std::uint8_t* data = state::block + state::used + kHeaderSize;
-  const Header header{owner, Context().frame, length};
-  std::memcpy(data - kHeaderSize, &header, sizeof header);
+  std::uint8_t* data = AppendInPlace(owner, length);
+  if (data == nullptr) return StoreMakingRoom(owner, bytes, length);
   CopyBytes(data, bytes, length);
-  state::used += needed;
-  if (IsWatched(owner)) NoteWatchedOwner(data);
   return data;
 }
 

@@ -74,6 +74,16 @@ void Concatenate() {
     PushEmptyString();
     return;
   }
+  // Where there is room nothing moves, so both parts are copied straight to their place.
+  StringDescriptor* slot = string_stack::NextSlot();
+  if (std::uint8_t* data = string_space::AppendInPlace(slot, total)) {
+    string_space::CopyBytes(data, a.bytes(), a.length());
+    string_space::CopyBytes(data + a.length(), b.bytes(), b.length());
+    b.Release();
+    a.Release();
+    string_stack::PushStored(slot, total, data);
+    return;
+  }
   ScratchBuffer scratch(total);
   if (a.length() != 0) std::memcpy(scratch.data(), a.bytes(), a.length());
   if (b.length() != 0) std::memcpy(scratch.data() + a.length(), b.bytes(), b.length());
