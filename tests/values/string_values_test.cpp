@@ -112,20 +112,32 @@ TEST_F(StringValues, LengthCountsBytes) {
 }
 
 TEST_F(StringValues, ScratchUsesTheStaticBufferUpTo512Bytes) {
-  const std::string half(256, 'x');
-  Push(half);
-  Push(half);
   const std::size_t before = memory::GrantedRequests();
-  Concatenate();
+  { ScratchBuffer scratch(512); }
   EXPECT_EQ(memory::GrantedRequests(), before);
-  Push("y");
-  const std::size_t before_large = memory::GrantedRequests();
-  Concatenate();
-  EXPECT_EQ(memory::GrantedRequests(), before_large + 1);
-  EXPECT_EQ(PopText().size(), 513u);
+  { ScratchBuffer scratch(513); }
+  EXPECT_EQ(memory::GrantedRequests(), before + 1);
 
   memory::RefuseAbove(ScratchBuffer::kStaticSize);
   EXPECT_EQ(ErrorOf([] { ScratchBuffer scratch(513); }), error::kOutOfMemory);
+}
+
+// A join that fits the space is copied to its place; one that needs room goes through the scratch buffer, while
+// its parts, stored in the space, may move.
+TEST_F(StringValues, JoinsWithAndWithoutRoomInTheSpace) {
+  const std::string half(256, 'x');
+  Push(half);
+  Push("y");
+  const std::size_t before = memory::GrantedRequests();
+  Concatenate();
+  EXPECT_EQ(memory::GrantedRequests(), before);
+  EXPECT_EQ(PopText(), half + "y");
+
+  const std::string big(40000, 'b');
+  Push(big);
+  Push(big);
+  Concatenate();
+  EXPECT_EQ(PopText(), big + big);
 }
 
 TEST_F(StringValues, TheStackHolds85Operands) {
