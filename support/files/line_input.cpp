@@ -226,5 +226,7 @@ bool NothingLeftToRead(std::int32_t channel) {
   FileRecord* file = FileAt(OpenObject(channel));
   if (file == nullptr) return true;
   if (file->kind != FileKind::Input) RaiseError(error::kBadFileMode);
-  return ByteAt(*file, file->control->position) == kNoByte;
+  // Asked before nearly every line: a byte the read-ahead holds answers at once.
+  const std::uint64_t position = file->control->position;
+  return HeldFrom(*file, position).count == 0 && ByteAt(*file, position) == kNoByte;
 }
