@@ -1,4 +1,6 @@
 // Writing printed bytes to a channel, record ends and flushing, and closing channels with the end-of-file mark.
+#include <cstring>
+
 #include "channel_table.h"
 #include "error_tables.h"
 #include "error_trap.h"
@@ -8,13 +10,22 @@
 
 namespace {
 
-// The column counts the bytes after the last line feed; printed lines usually end in one, so it is sought from the
-// end.
+constexpr std::uint8_t kLineFeed = 0x0A;
+
+// The column counts the bytes after the last line feed. Printed lines usually end in one; other items seldom hold
+// any, and are searched forward at the library's speed.
 void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::size_t length) {
-  std::size_t line_start = length;
-  while (line_start > 0 && bytes[line_start - 1] != 0x0A) --line_start;
-  const auto after = static_cast<std::uint32_t>(length - line_start);
-  control.print_column = line_start > 0 ? after : control.print_column + after;
+  if (length > 0 && bytes[length - 1] == kLineFeed) {
+    control.print_column = 0;
+    return;
+  }
+  const std::uint8_t* line_start = bytes;
+  const std::uint8_t* end = bytes + length;
+  while (const void* found = std::memchr(line_start, kLineFeed, static_cast<std::size_t>(end - line_start))) {
+    line_start = static_cast<const std::uint8_t*>(found) + 1;
+  }
+  const auto after = static_cast<std::uint32_t>(end - line_start);
+  control.print_column = line_start != bytes ? after : control.print_column + after;
 }
 
 // Writes what is pending and the end-of-file mark of an output file, and releases the file; returns the first
@@ -74,6 +85,24 @@ void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t len
   const platform::ErrorCode failure = CollectOutput(*file, bytes, length);
   UpdatePrintColumn(*file->control, bytes, length);
   if (failure != 0) RaiseError(ReadWriteFailureError(failure));
+}
+
+bool CollectPrintedItem(ChannelObject object, const std::uint8_t* text, std::size_t length, ItemEnd end) {
+  FileRecord* file = FileAt(object);
+  if (file == nullptr || file->control->print_width != 0) return false;
+  const std::size_t total = length + (end == ItemEnd::LineEnd ? 2 : 0);
+  std::uint8_t* room = RoomInBuffer(*file, total);
+  if (room == nullptr) return false;
+  if (length > 0) std::memcpy(room, text, length);
+  if (end == ItemEnd::LineEnd) {
+    room[length] = 0x0D;
+    room[length + 1] = kLineFeed;
+    file->control->print_column = 0;
+  } else {
+    UpdatePrintColumn(*file->control, text, length);
+  }
+  file->pending.length += static_cast<std::uint32_t>(total);
+  return true;
 }
 
 std::uint32_t ChannelColumn(ChannelObject object) {

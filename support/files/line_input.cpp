@@ -97,35 +97,48 @@ void AppendToLine(ScratchBuffer& line, std::size_t& length, const std::uint8_t* 
   }
 }
 
-constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
-constexpr std::uint64_t kTopBits = 0x8080808080808080u;
-static_assert(std::endian::native == std::endian::little, "the first byte of a word is its lowest");
+// Sixteen bytes compared at once: the compiler turns these into the machine's vector instructions, and into plain
+// code where it has none.
+using Chunk = std::uint8_t __attribute__((vector_size(16)));
+using ChunkHalves = std::uint64_t __attribute__((vector_size(16)));
+static_assert(std::endian::native == std::endian::little, "the first byte of a half is its lowest");
 
-// The top bit of each zero byte of the word is set; bits above the first zero byte may be set falsely, so only the
-// lowest set bit is to be trusted.
-std::uint64_t ZeroBytes(std::uint64_t word) { return (word - kEveryByte) & ~word & kTopBits; }
-
-// The bytes that need a look, found a word at a time: the first of them lies at the lowest set bit. They are control
-// codes, which text seldom holds, so words without a byte below 0x20 are passed at once.
-std::uint64_t BytesNeedingALook(std::uint64_t word) {
-  if (((word - kEveryByte * 0x20) & ~word & kTopBits) == 0) return 0;
-  return ZeroBytes(word) | ZeroBytes(word ^ (kEveryByte * 0x0D)) | ZeroBytes(word ^ (kEveryByte * kEndOfFileMark));
+// The marks of the bytes that need a look, a byte of ones each; none in a plain chunk.
+ChunkHalves BytesNeedingALook(const std::uint8_t* bytes) {
+  Chunk chunk;
+  std::memcpy(&chunk, bytes, sizeof chunk);
+  return reinterpret_cast<ChunkHalves>((chunk == 0x00) | (chunk == 0x0D) | (chunk == kEndOfFileMark));
 }
 
-// The plain bytes from the position on that the read-ahead holds (the byte at the position is in it).
-std::size_t PlainRun(const FileRecord& file, std::uint64_t position) {
+// The number of plain bytes at the start of bytes[0, available). A last part of less than a chunk is looked at as
+// the last chunk, overlapping bytes already known to be plain.
+std::size_t PlainRun(const std::uint8_t* bytes, std::size_t available) {
+  if (available < sizeof(Chunk)) {
+    std::size_t count = 0;
+    while (count < available && IsPlainByte(bytes[count])) ++count;
+    return count;
+  }
+  for (std::size_t count = 0;; count += sizeof(Chunk)) {
+    if (count > available - sizeof(Chunk)) count = available - sizeof(Chunk);
+    const ChunkHalves marks = BytesNeedingALook(bytes + count);
+    if ((marks[0] | marks[1]) != 0) {
+      return marks[0] != 0 ? count + std::countr_zero(marks[0]) / 8 : count + 8 + std::countr_zero(marks[1]) / 8;
+    }
+    if (count == available - sizeof(Chunk)) return available;
+  }
+}
+
+// The bytes the read-ahead holds from the position on, up to the end of the file; empty when the position lies
+// outside it.
+struct HeldBytes {
+  const std::uint8_t* bytes;
+  std::size_t count;
+};
+HeldBytes HeldFrom(const FileRecord& file, std::uint64_t position) {
   const ReadAhead& ahead = file.ahead;
   const std::uint64_t end = std::min<std::uint64_t>(ahead.start + ahead.length, file.control->size);
-  const std::uint8_t* bytes = ahead.bytes + (position - ahead.start);
-  const auto available = static_cast<std::size_t>(end - position);
-  std::size_t count = 0;
-  for (; available - count >= 8; count += 8) {
-    std::uint64_t word;
-    std::memcpy(&word, bytes + count, sizeof word);
-    if (const std::uint64_t found = BytesNeedingALook(word)) return count + std::countr_zero(found) / 8;
-  }
-  while (count < available && IsPlainByte(bytes[count])) ++count;
-  return count;
+  if (position < ahead.start || position >= end) return {nullptr, 0};
+  return {ahead.bytes + (position - ahead.start), static_cast<std::size_t>(end - position)};
 }
 
 // Reads one line into the scratch buffer and returns its length; the position moves past the line end. Runs of
@@ -134,9 +147,10 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
   std::uint64_t position = file.control->position;
   std::size_t length = 0;
   for (int byte = ByteAt(file, position); byte != kNoByte; byte = ByteAt(file, position)) {
-    const std::size_t plain = PlainRun(file, position);
+    const HeldBytes held = HeldFrom(file, position);
+    const std::size_t plain = PlainRun(held.bytes, held.count);
     if (plain > 0) {
-      AppendToLine(line, length, file.ahead.bytes + (position - file.ahead.start), plain);
+      AppendToLine(line, length, held.bytes, plain);
       position += plain;
       continue;
     }
@@ -154,19 +168,31 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
   return length;
 }
 
+// The line is stored for the variable at once, as an assigned temporary would be: stored while the variable still
+// holds its old value, which is released after (a store that makes room may move it).
+void StoreLine(StringDescriptor& destination, const std::uint8_t* bytes, std::size_t length) {
+  const auto stored_length = static_cast<std::uint32_t>(length);
+  if (destination.kind != StringKind::Variable) {
+    MakeTemporary(stored_length, bytes);
+    AssignFromStack(destination);
+    return;
+  }
+  std::uint8_t* data = length == 0 ? nullptr : string_space::Store(&destination, bytes, stored_length);
+  ReleaseString(destination);
+  destination = {StringKind::Variable, stored_length, data};
+}
+
 // The common line, short and plain and ended by CR (with or without LF) inside the read-ahead, is stored straight
-// from there; it is what ReadLine would build in the static scratch buffer. Returns false for any other line.
-bool StorePlainLine(FileRecord& file) {
-  const std::uint64_t position = file.control->position;
-  const std::size_t plain = PlainRun(file, position);
-  const ReadAhead& ahead = file.ahead;
-  const std::uint64_t end = position + plain;
-  const std::uint64_t known_end = std::min<std::uint64_t>(ahead.start + ahead.length, file.control->size);
-  if (plain > ScratchBuffer::kStaticSize || end + 1 >= known_end) return false;
-  const std::uint8_t* bytes = ahead.bytes + (position - ahead.start);
-  if (bytes[plain] != 0x0D) return false;
-  MakeTemporary(static_cast<std::uint32_t>(plain), bytes);
-  file.control->position = bytes[plain + 1] == 0x0A ? end + 2 : end + 1;
+// from there; it is what ReadLine would build in the static scratch buffer. Returns false, having done nothing, for
+// any other line and for a file that is not an input file; the full path then reads it or raises the error.
+bool TakePlainLine(FileRecord* file, StringDescriptor& destination) {
+  if (file == nullptr || file->kind != FileKind::Input) return false;
+  ControlBlock& control = *file->control;
+  const HeldBytes held = HeldFrom(*file, control.position);
+  const std::size_t plain = PlainRun(held.bytes, std::min(held.count, ScratchBuffer::kStaticSize + 1));
+  if (plain > ScratchBuffer::kStaticSize || plain + 1 >= held.count || held.bytes[plain] != 0x0D) return false;
+  StoreLine(destination, held.bytes, plain);
+  control.position += held.bytes[plain + 1] == 0x0A ? plain + 2 : plain + 1;
   return true;
 }
 
@@ -176,14 +202,12 @@ void SelectInputChannel(std::int32_t channel) { input_object = OpenObject(channe
 
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
+  if (TakePlainLine(FileAt(input_object), destination)) return;
   FileRecord& file = InputFile(input_object);
-  if (!StorePlainLine(file)) {
-    // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
-    ScratchBuffer line(ScratchBuffer::kStaticSize);
-    const std::size_t length = ReadLine(file, line);
-    MakeTemporary(static_cast<std::uint32_t>(length), line.data());
-  }
-  AssignFromStack(destination);
+  // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
+  ScratchBuffer line(ScratchBuffer::kStaticSize);
+  const std::size_t length = ReadLine(file, line);
+  StoreLine(destination, line.data(), length);
 }
 
 std::int32_t EndOfFile(std::int32_t channel) {
@@ -202,5 +226,7 @@ bool NothingLeftToRead(std::int32_t channel) {
   FileRecord* file = FileAt(OpenObject(channel));
   if (file == nullptr) return true;
   if (file->kind != FileKind::Input) RaiseError(error::kBadFileMode);
-  return ByteAt(*file, file->control->position) == kNoByte;
+  // Asked before nearly every line: a byte the read-ahead holds answers at once.
+  const std::uint64_t position = file->control->position;
+  return HeldFrom(*file, position).count == 0 && ByteAt(*file, position) == kNoByte;
 }

@@ -13,15 +13,20 @@ inline constexpr std::uint32_t kOutputBufferSize = 64 * 1024;
 // the last record end go to the file (a record longer than the buffer goes in whole lines, a line longer than it
 // in pieces). Other kinds write at once. Returns the failure of a write.
 platform::ErrorCode CollectOutputSlowly(FileRecord& file, const std::uint8_t* bytes, std::size_t length);
-// Most printed items fit into the buffer as it is: they are only copied.
-inline platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
+// Where the next length bytes go when an output or append file's buffer, as it is, has room for them; else null.
+// The caller writes them there and adds them to the pending length.
+inline std::uint8_t* RoomInBuffer(FileRecord& file, std::size_t length) {
   PendingOutput& pending = file.pending;
   const bool collects = file.kind == FileKind::Output || file.kind == FileKind::Append;
-  if (!collects || pending.bytes == nullptr || length > kOutputBufferSize - pending.length) {
-    return CollectOutputSlowly(file, bytes, length);
-  }
-  std::memcpy(pending.bytes + pending.length, bytes, length);
-  pending.length += static_cast<std::uint32_t>(length);
+  if (!collects || pending.bytes == nullptr || length > kOutputBufferSize - pending.length) return nullptr;
+  return pending.bytes + pending.length;
+}
+// Most printed items fit into the buffer as it is: they are only copied.
+inline platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
+  std::uint8_t* room = RoomInBuffer(file, length);
+  if (room == nullptr) return CollectOutputSlowly(file, bytes, length);
+  std::memcpy(room, bytes, length);
+  file.pending.length += static_cast<std::uint32_t>(length);
   return 0;
 }
 // The bytes collected so far end a record.

@@ -51,14 +51,24 @@ void PrintToChannel(PoppedString& item, Separator separator) {
   WriteToTarget(out.data(), out.size());
 }
 
+// Most items are a line's text, or a part of one, for the card file: with no width and no zone there is nothing to
+// format, and they are collected straight. An item longer than the fixed room is left to the formatting, which
+// would need a memory block for it (error 89 when refused).
+bool CollectedStraight(const PoppedString& item, Separator separator, ChannelObject channel) {
+  if (separator == Separator::Zone || item.length() > kFixedRoom) return false;
+  const ItemEnd end = separator == Separator::LineEnd ? ItemEnd::LineEnd : ItemEnd::Nothing;
+  return CollectPrintedItem(channel, item.bytes(), item.length(), end);
+}
+
 // Prints the popped string, followed by one blank for a number's text.
 void PrintItem(Separator separator, bool number) {
   struct ClearSpacing {
     ~ClearSpacing() { spacing = false; }
   } clear_spacing;
   PoppedString item;
-  if (!number && CurrentOutputTarget().kind == OutputKind::Channel) {
-    PrintToChannel(item, separator);
+  const OutputTarget& target = CurrentOutputTarget();
+  if (!number && target.kind == OutputKind::Channel) {
+    if (!CollectedStraight(item, separator, target.channel)) PrintToChannel(item, separator);
     return;
   }
   const std::size_t length = item.length() + (number ? 1 : 0);

@@ -64,6 +64,29 @@ TEST_F(Channels, LinesOfAnyLengthAreReadWhole) {
   EXPECT_EQ(Lines(path), (LineList{"short", long_line, "after"}));
 }
 
+// A line is stored for its variable while the old value is still held; when the space must be compacted for it, the
+// old value moves, and is still the one released.
+TEST_F(Channels, ALineStoredWhileTheSpaceIsCompactedReplacesTheOldValue) {
+  const std::string path = Path("two.mbx");
+  Write(path, "first\r\nsecond\r\n");
+  Open(path, 1, file_mode::kInput);
+  SelectInputChannel(1);
+  Push("moved over");
+  StringDescriptor line{};
+  LineInput(line);
+  PopText();
+  const std::size_t room = string_space::Units() * string_space::kUnit - string_space::UsedBytes();
+  Push(std::string(room - string_space::kHeaderSize - 2, 'f'));
+  PopText();
+  LineInput(line);
+  EXPECT_EQ(TextOf(line), "second");
+  EXPECT_TRUE(OwnsItsBytes(line));
+  EXPECT_EQ(string_space::UsedBytes(), 2 * string_space::kHeaderSize + 5 + 6) << "only the two lines were kept";
+  string_space::Compact();
+  EXPECT_EQ(string_space::UsedBytes(), string_space::kHeaderSize + 6) << "the old value is released";
+  ReleaseString(line);
+}
+
 TEST_F(Channels, AppendingOverwritesTheMarkAndClosingAddsExactlyOne) {
   const std::string path = Path("cards.ren");
   Open(path, 3, file_mode::kOutput);

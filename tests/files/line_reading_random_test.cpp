@@ -106,4 +106,34 @@ TEST_F(LineReading, MailLikeLinesAcrossTheReadAheadBoundary) {
   }
 }
 
+// Each byte that needs a look (and a lone LF, which does not) at every place of lines up to 40 bytes long, so that
+// it falls at every place of the bytes examined together; the last lines run into the end of the file.
+TEST_F(LineReading, EveryByteThatEndsOrLeavesALineAtEveryPlace) {
+  const std::string path = Path("places.mbx");
+  std::string bytes;
+  for (const char special : {'\0', '\x1A', '\n', '\r'}) {
+    for (std::size_t length = 0; length <= 40; ++length) {
+      for (std::size_t place = 0; place <= length; ++place) {
+        bytes += std::string(place, 'x') + special + std::string(length - place, '\x81') + "\r\n";
+      }
+    }
+  }
+  const std::string long_tail(20, 'z');
+  for (const std::string& tail : {std::string(), std::string("ab\x1A"), long_tail + "\x1A", long_tail}) {
+    Write(path, bytes + tail);
+    const Reading expected = Model(bytes + tail);
+    Reading actual;
+    Open(path, 1, file_mode::kInput);
+    for (;;) {
+      const bool end = EndOfFile(1) != 0;
+      actual.ends.push_back(end);
+      if (end) break;
+      actual.lines.push_back(NextLine(1));
+    }
+    Close(1);
+    ASSERT_EQ(actual.ends, expected.ends) << "tail " << tail;
+    ASSERT_EQ(actual.lines, expected.lines) << "tail " << tail;
+  }
+}
+
 }  // namespace

@@ -2,7 +2,9 @@
 // column moves.
 #include <gtest/gtest.h>
 
+#include "channel_table.h"
 #include "console_output.h"
+#include "output_buffer.h"
 #include "print_format.h"
 #include "files/file_fixture.h"
 #include "recording_window.h"
@@ -164,6 +166,51 @@ TEST_F(ChannelOutput, ALongItemWithoutAWorkBufferIs89) {
   PrintText(std::string(5000, 'b'), Separator::LineEnd);
   Close(3);
   EXPECT_EQ(Read(path), std::string(5000, 'b') + "\r\n\x1A");
+}
+
+// Short items go straight into the file's buffer while it has room; the first that does not fit is formatted in
+// full, which sends the whole records out first. Either way the column is kept for the next zone.
+TEST_F(ChannelOutput, ItemsThatJustFitAndJustDoNotFitTheBuffer) {
+  const std::string path = Path("edge.ren");
+  Open(path, 3, file_mode::kOutput);
+  SelectOutputChannel(3);
+  const std::string record(1000, 'a');
+  PrintText(record, Separator::LineEnd);
+  MarkRecordEnd(3);
+  const std::string filler(kOutputBufferSize - (record.size() + 2) - 2 - 3, 'b');
+  PrintText(filler, Separator::LineEnd);
+  PrintText("x", Separator::LineEnd);
+  EXPECT_EQ(Read(path), "") << "the buffer holds exactly all of it";
+  PrintText("yz", Separator::None);
+  EXPECT_EQ(Read(path), record + "\r\n");
+  PrintText("w", Separator::Zone);
+  Close(3);
+  EXPECT_EQ(Read(path), record + "\r\n" + filler + "\r\nx\r\nyzw" + std::string(11, ' ') + "\x1A");
+}
+
+TEST_F(ChannelOutput, TheColumnCountsFromTheLastLineFeedOfAnItem) {
+  const std::string path = Path("column.ren");
+  Open(path, 3, file_mode::kOutput);
+  SelectOutputChannel(3);
+  PrintText("ab\ncd\nef", Separator::None);
+  PrintText("g", Separator::Zone);
+  PrintText("q\n", Separator::None);
+  PrintText("r", Separator::Zone);
+  Close(3);
+  EXPECT_EQ(Read(path), "ab\ncd\nefg" + std::string(11, ' ') + "q\nr" + std::string(13, ' ') + "\x1A");
+}
+
+// A channel given a width has every item formatted, and cut at the width.
+TEST_F(ChannelOutput, AWidthOnTheChannelCutsItsItems) {
+  const std::string path = Path("width.ren");
+  Open(path, 3, file_mode::kOutput);
+  const ChannelObject object = SelectOutputChannel(3);
+  FileAt(object)->control->print_width = 5;
+  PrintText("abcdefghijkl", Separator::LineEnd);
+  PrintText("abc", Separator::None);
+  PrintText("de", Separator::None);
+  Close(3);
+  EXPECT_EQ(Read(path), "abcde\r\nfghij\r\nkl\r\nabcde\x1A");
 }
 
 }  // namespace
