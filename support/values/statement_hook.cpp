@@ -15,18 +15,20 @@ struct RoutineCall {
   std::uint16_t line;
 };
 
-std::function<void()> poll_hook;
+void NoPoll() {}
+
+PollHook poll_hook = NoPoll;
 std::array<RoutineCall, kRoutineCallLimit> routine_calls;
 std::size_t routine_call_depth = 0;
 
 }  // namespace
 
 void statement_hook_state::Poll() {
-  poll_countdown = kPollReload;
-  if (poll_hook) poll_hook();
+  poll_countdown = kPollInterval;
+  poll_hook();
 }
 
-void SetPollHook(std::function<void()> poll) { poll_hook = std::move(poll); }
+void SetPollHook(PollHook poll) { poll_hook = poll != nullptr ? poll : NoPoll; }
 
 void CallRoutine() {
   if (routine_call_depth == kRoutineCallLimit) RaiseError(error::kTooManyNestedCalls);
@@ -54,6 +56,6 @@ void DiscardFrameRoutineCalls() {
 void CheckStackBalance(bool enabled) { statement_hook_state::stack_balance_checked = enabled; }
 
 void ResetStatementHook() {
-  statement_hook_state::poll_countdown = 0;
+  statement_hook_state::poll_countdown = 1;
   routine_call_depth = 0;
 }

@@ -3,17 +3,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 
 #include "flow.h"
 #include "run_context.h"
 
-// The host's poll runs at the first statement and then at every eleventh.
-inline constexpr std::uint32_t kPollReload = 10;
-void SetPollHook(std::function<void()> poll);
+// The host's poll runs at the first statement and then at every eleventh. It is a plain function: it runs some
+// hundred thousand times a second and mostly finds nothing to do.
+inline constexpr std::uint32_t kPollInterval = 11;
+using PollHook = void (*)();
+void SetPollHook(PollHook poll);
 
 namespace statement_hook_state {
-inline std::uint32_t poll_countdown = 0;
+// Statements left until the next poll, this one included.
+inline std::uint32_t poll_countdown = 1;
 inline bool stack_balance_checked = false;
 // Reloads the countdown and runs the host's poll.
 void Poll();
@@ -29,11 +31,7 @@ inline void StatementStart(std::size_t statement, std::size_t next_statement) {
     context.resume_next = next_statement;
     context.retry = statement;
   }
-  if (statement_hook_state::poll_countdown != 0) {
-    --statement_hook_state::poll_countdown;
-    return;
-  }
-  statement_hook_state::Poll();
+  if (--statement_hook_state::poll_countdown == 0) [[unlikely]] statement_hook_state::Poll();
 }
 
 inline void SetLine(std::uint16_t line) { Context().line = line; }

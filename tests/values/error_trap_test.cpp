@@ -172,8 +172,9 @@ TEST_F(Statements, ResumeNextAfterAnErrorInALocalRoutineContinuesInsideIt) {
 }
 
 TEST_F(Statements, TheHostIsPolledAtTheFirstStatementAndEveryEleventh) {
-  std::vector<std::uint16_t> polled_at;
-  SetPollHook([&] { polled_at.push_back(Context().line); });
+  static std::vector<std::uint16_t> polled_at;
+  polled_at.clear();
+  SetPollHook([] { polled_at.push_back(Context().line); });
   std::vector<Statement<Program>> statements;
   for (std::uint16_t line = 1; line <= 30; ++line) statements.emplace_back(line, [](Program&) {});
   EXPECT_EQ(Run(Routine<Program>(kQelvorinModule, statements)), 0);
