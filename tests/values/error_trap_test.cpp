@@ -90,6 +90,30 @@ TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
   EXPECT_EQ(program.trail, (std::vector<int>{60}));
 }
 
+// The handler's own statements, and the local routine it calls, do not move the place a resume goes back to.
+TEST_F(Statements, AHandlerOfSeveralStatementsResumesAtTheFailingStatement) {
+  const Routine<Program> main(kQelvorinModule, {
+      OnErrorGoTo(10, "handler"),
+      {20, [](Program& p) {
+         p.trail.push_back(20);
+         if (++p.attempts == 1) RaiseError(error::kOverflow);
+       }},
+      {30, [](Program& p) {
+         p.trail.push_back(30);
+         if (p.attempts == 2) RaiseError(error::kBadArgument);
+       }},
+      {40, [](Program&) { return kExit; }},
+      {"handler", 100, [](Program& p) { p.trail.push_back(100); }},
+      GoSub(110, "note"),
+      {120, [](Program& p) { p.trail.push_back(120); }},
+      {130, [](Program&) { return ErrorNumber() == error::kOverflow ? ResumeRetry() : ResumeNext(); }},
+      {"note", 200, [](Program& p) { p.trail.push_back(200); }},
+      Return(210),
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{20, 100, 200, 120, 20, 30, 100, 200, 120}));
+}
+
 TEST_F(Statements, AnErrorInsideTheHandlerAtMainLevelIsReported) {
   const Routine<Program> main(kQelvorinModule, {
       OnErrorGoTo(10, "handler"),
