@@ -53,7 +53,7 @@ inline ErrorState errors;
 inline RunContext& Context() { return run_context_state::context; }
 inline ErrorState& Errors() { return run_context_state::errors; }
 
-void SetModule(const ModuleBlock& module);
+inline void SetModule(const ModuleBlock& module) { Context().module = &module; }
 void SetMainModule(const ModuleBlock& module);
 const ModuleBlock* MainModule();
 

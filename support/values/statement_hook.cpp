@@ -10,7 +10,6 @@ PollHook poll_hook = NoPoll;
 }  // namespace
 
 using statement_hook_state::routine_call_depth;
-using statement_hook_state::routine_calls;
 
 void statement_hook_state::Poll() {
   poll_countdown = kPollInterval;
@@ -20,11 +19,6 @@ void statement_hook_state::Poll() {
 void SetPollHook(PollHook poll) { poll_hook = poll != nullptr ? poll : NoPoll; }
 
 std::size_t RoutineCallDepth() { return routine_call_depth; }
-
-void DiscardFrameRoutineCalls() {
-  const std::uint32_t frame = Context().frame;
-  while (routine_call_depth > 0 && routine_calls[routine_call_depth - 1].frame == frame) --routine_call_depth;
-}
 
 void CheckStackBalance(bool enabled) { statement_hook_state::stack_balance_checked = enabled; }
 

@@ -71,7 +71,11 @@ void CheckStackBalance(bool enabled);
 inline bool StackBalanceChecked() { return statement_hook_state::stack_balance_checked; }
 std::size_t RoutineCallDepth();
 // Drops the calls made in the current frame (a named routine being left).
-void DiscardFrameRoutineCalls();
+inline void DiscardFrameRoutineCalls() {
+  using namespace statement_hook_state;
+  const std::uint32_t frame = Context().frame;
+  while (routine_call_depth > 0 && routine_calls[routine_call_depth - 1].frame == frame) --routine_call_depth;
+}
 
 // Back to the state before any statement ran.
 void ResetStatementHook();
