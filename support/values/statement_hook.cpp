@@ -1,4 +1,4 @@
-// The statement hook: resume points, the poll countdown and the local routine calls.
+// The statement hook: the host poll and the depth of the local routine calls.
 #include "statement_hook.h"
 
 namespace {
