@@ -3,20 +3,16 @@
 
 #include "error_trap.h"
 
-namespace {
-std::unique_ptr<HostWindow> main_window;
-}  // namespace
+using main_window_state::window;
 
-void OpenMainWindow(std::unique_ptr<platform::Window> window) {
-  main_window = std::make_unique<HostWindow>(std::move(window));
+void OpenMainWindow(std::unique_ptr<platform::Window> platform_window) {
+  window = std::make_unique<HostWindow>(std::move(platform_window));
 }
 
-void CloseMainWindow() { main_window.reset(); }
-
-HostWindow* MainWindow() { return main_window.get(); }
+void CloseMainWindow() { window.reset(); }
 
 // Other window numbers name form objects, which this program never makes.
-HostWindow& RequireWindow(std::int32_t window) {
-  if (window != 0 || main_window == nullptr) RaiseError(error::kNoSuchWindow);
-  return *main_window;
+HostWindow& RequireWindow(std::int32_t number) {
+  if (number != 0 || window == nullptr) RaiseError(error::kNoSuchWindow);
+  return *window;
 }

@@ -20,7 +20,11 @@ struct HostWindow {
 void OpenMainWindow(std::unique_ptr<platform::Window> window);
 // The window is destroyed: a terminal is given back, a transcript writes its last rows.
 void CloseMainWindow();
-// Null when there is no main window (not yet made, or closed at the end of the run).
-HostWindow* MainWindow();
+namespace main_window_state {
+inline std::unique_ptr<HostWindow> window;
+}  // namespace main_window_state
+
+// Null when there is no main window (not yet made, or closed at the end of the run). Inline: every poll asks.
+inline HostWindow* MainWindow() { return main_window_state::window.get(); }
 // Error 1000 unless window is 0 and the main window exists.
 HostWindow& RequireWindow(std::int32_t window);

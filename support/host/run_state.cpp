@@ -4,11 +4,7 @@
 #include "channels.h"
 #include "error_numbers.h"
 
-namespace {
-RunState run;
-}  // namespace
-
-RunState& HostRun() { return run; }
+using run_state::run;
 
 void ResetHostRun() { run = RunState{}; }
 
@@ -21,8 +17,7 @@ int QuitStatus() {
   return run.error_reported ? exit_status::kUntrappedError : 0;
 }
 
-void EndIfQuit() {
-  if (!run.quit) return;
+void EndForQuit() {
   run.ending = true;
   throw RunEnded{QuitStatus()};
 }

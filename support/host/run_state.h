@@ -26,13 +26,21 @@ struct RunState {
   platform::CloseCause close_cause = platform::CloseCause::User;
 };
 
-RunState& HostRun();
+// The poll reads the run state at every eleventh statement: inline, so that reading it costs no call.
+namespace run_state {
+inline RunState run;
+}  // namespace run_state
+
+inline RunState& HostRun() { return run_state::run; }
 void ResetHostRun();
 
 // The status of a run ended by the window: a close by the user keeps the status of the run so far.
 int QuitStatus();
 // Ends the run now if the window has asked for it.
-void EndIfQuit();
+[[noreturn]] void EndForQuit();
+inline void EndIfQuit() {
+  if (HostRun().quit) [[unlikely]] EndForQuit();
+}
 
 // Called before the host reports, prompts or interrupts, so that what the program wrote is out first.
 void BeforeHostSpeaks();

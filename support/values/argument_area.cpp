@@ -72,6 +72,7 @@ StringDescriptor* MakeStringArgument() {
 float* MakeSingleArgument(float value) { return new (Append(RecordKind::Single)) float(value); }
 
 void ReleaseArguments(std::uint16_t count) {
+  if (count == 0) return;
   const std::uint16_t kept = count >= record_count ? 0 : static_cast<std::uint16_t>(record_count - count);
   std::size_t offset = 0;
   for (std::uint16_t index = 0; index < kept; ++index) offset += SizeOf(HeaderAt(offset).kind);

@@ -114,16 +114,14 @@ void* ArrayElement(const DimensionRequest& request) {
   return static_cast<std::uint8_t*>(descriptor.data) + offset * request.element_size;
 }
 
+// An array is registered at the frame that dimensions it, and a frame's arrays go when it is left, so the registry
+// runs from shallow to deep frames: those deeper than the current one are at its end, and a routine that made none
+// costs one look.
 void ReleaseFrameArrays() {
   const std::uint32_t frame = Context().frame;
-  std::size_t kept = 0;
-  for (std::size_t index = 0; index < registry_count; ++index) {
-    if (registry[index].frame > frame) {
-      Free(*registry[index].descriptor);
-    } else {
-      registry[kept++] = registry[index];
-    }
-  }
+  std::size_t kept = registry_count;
+  while (kept > 0 && registry[kept - 1].frame > frame) --kept;
+  for (std::size_t index = kept; index < registry_count; ++index) Free(*registry[index].descriptor);
   registry_count = kept;
 }
 

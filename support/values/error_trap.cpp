@@ -55,8 +55,8 @@ void SetErrorTrap(std::string_view label) { Context().trap_label = label; }
 
 RuntimeErrorNumber ErrorNumber() { return Errors().number; }
 
-Flow ResumeNext() { return ResumeAtStatement(Context().resume_next); }
-Flow ResumeRetry() { return ResumeAtStatement(Context().retry); }
+Flow ResumeNext() { return ResumeAtStatement(Errors().resume_next); }
+Flow ResumeRetry() { return ResumeAtStatement(Errors().retry); }
 
 Flow ResumeAt(std::size_t statement) {
   RequireHandlerOfCurrentFrame();
@@ -71,6 +71,8 @@ std::string_view CatchingLabel() {
   ReleaseFrameArguments();
   errors.handler_frame = context.frame;
   errors.line = context.line;
+  errors.retry = context.statement;
+  errors.resume_next = kNoStatement;
   errors.in_handler = true;
   errors.raising = false;
   return context.trap_label;

@@ -25,7 +25,8 @@ Flow ResumeRetry();
 Flow ResumeAt(std::size_t statement);
 
 // For the executor, inside its handler of RuntimeErrorSignal: the trap label when the current frame catches the
-// error, otherwise the signal is thrown on to the caller.
+// error, otherwise the signal is thrown on to the caller. The failing statement is kept for ResumeRetry; the
+// executor, which knows the statement list, then keeps the one after it for ResumeNext.
 std::string_view CatchingLabel();
 
 // Receives the module, number and line of an error no frame caught.

@@ -1,5 +1,5 @@
 // What a statement tells the executor to do next: the following statement, a jump to a recorded statement
-// (a resume point or the return from a local routine), or the end of the routine. Jumps to labels are entries of
+// (a resume point), or the end of the routine. Jumps to labels are entries of
 // the statement list, resolved when the list is built.
 #pragma once
 

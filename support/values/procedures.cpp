@@ -1,8 +1,6 @@
 // Frames of the named routines on a frame stack with a fixed budget.
 #include "procedures.h"
 
-#include <cstring>
-
 #include "arrays.h"
 #include "error_trap.h"
 #include "run_context.h"
@@ -51,7 +49,6 @@ void* EnterProcedure(std::size_t locals_size) {
   RunContext& context = Context();
   new (frame_stack + top) FrameHeader{context, current_frame_offset};
   std::byte* locals = frame_stack + top + RoundUp(sizeof(FrameHeader));
-  std::memset(locals, 0, locals_size);
   current_frame_offset = top;
   top += frame_size;
 

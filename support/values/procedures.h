@@ -9,7 +9,8 @@
 inline constexpr std::size_t kFrameReserve = 2048;
 inline constexpr std::size_t kDefaultFrameStackBudget = 256 * 1024;
 
-// Error 81 when the locals, the saved context and the reserve do not fit; returns the zeroed locals.
+// Error 81 when the locals, the saved context and the reserve do not fit; returns the room for the locals, which
+// the caller constructs zeroed.
 void* EnterProcedure(std::size_t locals_size);
 // Leaves the current named routine after its last statement (error 19 while its own handler runs).
 void LeaveProcedure();

@@ -37,6 +37,7 @@ enum class EntryKind : std::uint8_t {
   Else,    // marker: reached from the branch above, goes past EndIf
   EndIf,   // marker
   Label,   // marker naming the statement after it
+  End,     // the step after the last entry, where the executor stops
 };
 
 // A statement list entry that does not depend on the routine's state: jumps, markers and labels.
@@ -150,7 +151,8 @@ class Routine {
 
   const ModuleBlock& module() const { return *module_; }
   std::size_t size() const { return size_; }
-  const Step<State>& step(std::size_t index) const { return steps_[index]; }
+  // One step per entry and the End step after them.
+  const Step<State>* steps() const { return steps_.data(); }
   std::string_view TargetLabelOf(std::size_t index) const { return statements_[index].target; }
 
   std::size_t IndexOf(std::string_view label) const {
@@ -256,7 +258,7 @@ class Routine {
   // The steps lead from statement to statement, past the markers between them.
   void PackSteps() {
     if (size_ >= kNoStep) RejectRoutine("too many statements");
-    steps_.reserve(size_);
+    steps_.reserve(size_ + 1);
     for (std::size_t index = 0; index < size_; ++index) {
       const Statement<State>& statement = statements_[index];
       const std::size_t target = statement.kind == EntryKind::Else ? branch_end_[index] : target_[index];
@@ -264,6 +266,8 @@ class Routine {
                         static_cast<std::uint32_t>(PastMarkers(target)), statement.line, statement.kind,
                         statement.jump_when});
     }
+    const auto end = static_cast<std::uint32_t>(size_);
+    steps_.push_back({nullptr, nullptr, end, end, 0, EntryKind::End, true});
   }
 
   std::string Where(std::size_t index) const {
@@ -284,45 +288,77 @@ class Routine {
   std::vector<Step<State>> steps_;
 };
 
-// Runs one entry and returns the position of the entry that runs next.
+// Runs one of the rarer entries and returns the position of the entry that runs next.
 template <class State>
-std::size_t RunEntry(const Routine<State>& routine, std::size_t index, State& state) {
-  const Step<State>& step = routine.step(index);
+std::size_t RunRareEntry(const Routine<State>& routine, std::size_t index) {
+  const Step<State>& step = routine.steps()[index];
   // Only a label a routine starts or an error is caught at is met here: the steps lead past the others.
-  if (step.kind >= EntryKind::Else) [[unlikely]] return step.kind == EntryKind::Else ? step.target : index + 1;
-  const std::size_t next = step.next;
-  StatementStart(index, next);
+  if (step.kind >= EntryKind::Else) return step.kind == EntryKind::Else ? step.target : index + 1;
+  StatementStart(index);
   SetLine(step.line);
-  // Plain statements and block IFs are most of what runs: plain tests tell them apart before the rest, which an
-  // indirect jump on the kind would not predict as well.
-  if (step.kind == EntryKind::Do) {
-    const std::uint16_t depth = string_stack::Depth();
-    const Flow flow = step.body(state);
-    if (StackBalanceChecked() && string_stack::Depth() != depth) {
-      RejectRoutine("line " + std::to_string(step.line) + " leaves the string stack unbalanced");
-    }
-    if (flow.kind == FlowKind::Jump) return flow.statement;
-    return flow.kind == FlowKind::Exit ? routine.size() : next;
-  }
-  if (step.kind == EntryKind::If || step.kind == EntryKind::ElseIf) return step.test(state) ? next : step.target;
   switch (step.kind) {
-    case EntryKind::Jump:
-      if (step.test != nullptr && step.test(state) != step.jump_when) return next;
-      return step.target;
-    case EntryKind::GoSub:
-      CallRoutine();
-      return step.target;
-    case EntryKind::Return:
-      return ReturnFromRoutine().statement;
     case EntryKind::Exit:
       return routine.size();
     case EntryKind::Trap:
       SetErrorTrap(routine.TargetLabelOf(index));
-      return next;
+      return step.next;
     case EntryKind::Resume:
       return ResumeAt(step.target).statement;
     default:
-      return next;
+      return step.next;
+  }
+}
+
+// Runs a plain statement while tests check that it leaves the string stack as it found it.
+template <class State>
+Flow RunBalanced(const Step<State>& step, State& state) {
+  const std::uint16_t depth = string_stack::Depth();
+  const Flow flow = step.body(state);
+  if (string_stack::Depth() != depth) {
+    RejectRoutine("line " + std::to_string(step.line) + " leaves the string stack unbalanced");
+  }
+  return flow;
+}
+
+// Runs the statements from index on until the routine ends. Plain statements, block IFs, jumps and local routine
+// calls are nearly all that runs: they are handled here, most frequent first, and the End step is met only once.
+template <class State>
+void RunSteps(const Routine<State>& routine, std::size_t index, State& state) {
+  const Step<State>* const steps = routine.steps();
+  for (;;) {
+    const Step<State>& step = steps[index];
+    const EntryKind kind = step.kind;
+    if (kind == EntryKind::Do) [[likely]] {
+      StatementStart(index);
+      SetLine(step.line);
+      const Flow flow = StackBalanceChecked() ? RunBalanced(step, state) : step.body(state);
+      if (flow.kind == FlowKind::Next) [[likely]] {
+        index = step.next;
+      } else {
+        index = flow.kind == FlowKind::Jump ? flow.statement : routine.size();
+      }
+    } else if (kind == EntryKind::If || kind == EntryKind::ElseIf) {
+      StatementStart(index);
+      SetLine(step.line);
+      index = step.test(state) ? step.next : step.target;
+    } else if (kind == EntryKind::Jump) {
+      StatementStart(index);
+      SetLine(step.line);
+      index = step.test != nullptr && step.test(state) != step.jump_when ? step.next : step.target;
+    } else if (kind == EntryKind::GoSub) {
+      StatementStart(index);
+      SetLine(step.line);
+      CallRoutine(step.next);
+      index = step.target;
+    } else if (kind == EntryKind::Return) {
+      StatementStart(index);
+      SetLine(step.line);
+      index = ReturnFromRoutine();
+    } else if (kind == EntryKind::End) {
+      return;
+    } else {
+      index = RunRareEntry(routine, index);
+    }
   }
 }
 
@@ -333,10 +369,13 @@ void RunRoutine(const Routine<State>& routine, State& state) {
   std::size_t index = 0;
   for (;;) {
     try {
-      while (index < routine.size()) index = RunEntry(routine, index, state);
+      RunSteps(routine, index, state);
       return;
     } catch (const RuntimeErrorSignal&) {
-      index = routine.IndexOf(CatchingLabel());
+      const std::string_view label = CatchingLabel();
+      const std::size_t failed = Errors().retry;
+      Errors().resume_next = failed < routine.size() ? routine.steps()[failed].next : kNoStatement;
+      index = routine.IndexOf(label);
     }
   }
 }

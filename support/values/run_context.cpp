@@ -9,7 +9,6 @@ namespace {
 const ModuleBlock* main_module = nullptr;
 }  // namespace
 
-void SetModule(const ModuleBlock& module) { Context().module = &module; }
 void SetMainModule(const ModuleBlock& module) { main_module = &module; }
 const ModuleBlock* MainModule() { return main_module; }
 

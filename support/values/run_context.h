@@ -23,9 +23,7 @@ struct RunContext {
   std::uint32_t frame = 0;  // nesting depth of named routines; 0 at main level
   std::string_view trap_label;  // empty: no trap armed
   std::uint16_t line = 0;
-  std::size_t next_statement = kNoStatement;
-  std::size_t resume_next = kNoStatement;
-  std::size_t retry = kNoStatement;
+  std::size_t statement = kNoStatement;  // the statement under way
   const ModuleBlock* module = nullptr;
   const void* local_low = nullptr;
   const void* local_high = nullptr;
@@ -38,6 +36,9 @@ struct ErrorState {
   bool raising = false;
   bool in_handler = false;
   std::uint32_t handler_frame = 0;
+  // Where the handler's ResumeRetry and ResumeNext continue: the statement that failed and the one after it.
+  std::size_t retry = kNoStatement;
+  std::size_t resume_next = kNoStatement;
   // Only frames shallower than this may catch the error being raised: an error inside a handler skips the
   // handler's own frame and everything it called.
   std::uint32_t catch_limit = std::numeric_limits<std::uint32_t>::max();
@@ -52,7 +53,7 @@ inline ErrorState errors;
 inline RunContext& Context() { return run_context_state::context; }
 inline ErrorState& Errors() { return run_context_state::errors; }
 
-void SetModule(const ModuleBlock& module);
+inline void SetModule(const ModuleBlock& module) { Context().module = &module; }
 void SetMainModule(const ModuleBlock& module);
 const ModuleBlock* MainModule();
 

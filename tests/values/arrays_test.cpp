@@ -2,6 +2,7 @@
 #include "arrays.h"
 #include "named_routine.h"
 #include "runtime_fixture.h"
+#include "statements.h"
 
 namespace {
 
@@ -85,6 +86,15 @@ const NamedRoutine<LocalArrayFrame, &LocalArrayFrame::array> FillsALocalArray(kQ
      }},
 });
 
+// The inner routine's array goes when an error leaves it; the outer routine's arrays, made before and after the
+// call, go when the outer routine ends.
+const NamedRoutine<LocalArrayFrame, &LocalArrayFrame::array> FailsWithALocalArray(kQelvorinModule, {
+    {10, [](LocalArrayFrame& f) {
+       DimensionArray(f.array->Request(3));
+       RaiseError(error::kBadArgument);
+     }},
+});
+
 TEST_F(Arrays, ArraysOfANamedRoutineAreFreedWhenItIsLeft) {
   DimensionArray(kept.Request(2));
   AssignConstant(kept[2], "stays");
@@ -96,6 +106,36 @@ TEST_F(Arrays, ArraysOfANamedRoutineAreFreedWhenItIsLeft) {
   string_space::Compact();
   EXPECT_EQ(TextOf(kept[2]), "stays");
   EXPECT_TRUE(OwnsItsBytes(kept[2]));
+}
+
+TEST_F(Arrays, NestedRoutinesFreeOnlyTheirOwnArrays) {
+  static StringArray before_call;
+  static StringArray inner;
+  static StringArray after_call;
+  before_call = {};
+  inner = {};
+  after_call = {};
+  struct Frame {
+    float* unused;
+  };
+  static const NamedRoutine<Frame, &Frame::unused> outer(kQelvorinModule, {
+      OnErrorGoTo(10, "caught"),
+      {20, [](Frame&) { DimensionArray(before_call.Request(1)); }},
+      {30, [](Frame&) { FailsWithALocalArray(inner); }},
+      {"caught", 40, [](Frame&) {
+         EXPECT_EQ(inner.descriptor.data, nullptr);
+         EXPECT_NE(before_call.descriptor.data, nullptr);
+       }},
+      ResumeAtLabel(50, "end"),
+      {"end", 60, [](Frame&) { DimensionArray(after_call.Request(1)); }},
+  });
+  DimensionArray(kept.Request(1));
+  const std::size_t blocks = memory::LiveBlocks();
+  outer(1.0f);
+  EXPECT_EQ(before_call.descriptor.data, nullptr);
+  EXPECT_EQ(after_call.descriptor.data, nullptr);
+  EXPECT_NE(kept.descriptor.data, nullptr);
+  EXPECT_EQ(memory::LiveBlocks(), blocks);
 }
 
 }  // namespace

@@ -90,6 +90,30 @@ TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
   EXPECT_EQ(program.trail, (std::vector<int>{60}));
 }
 
+// The handler's own statements, and the local routine it calls, do not move the place a resume goes back to.
+TEST_F(Statements, AHandlerOfSeveralStatementsResumesAtTheFailingStatement) {
+  const Routine<Program> main(kQelvorinModule, {
+      OnErrorGoTo(10, "handler"),
+      {20, [](Program& p) {
+         p.trail.push_back(20);
+         if (++p.attempts == 1) RaiseError(error::kOverflow);
+       }},
+      {30, [](Program& p) {
+         p.trail.push_back(30);
+         if (p.attempts == 2) RaiseError(error::kBadArgument);
+       }},
+      {40, [](Program&) { return kExit; }},
+      {"handler", 100, [](Program& p) { p.trail.push_back(100); }},
+      GoSub(110, "note"),
+      {120, [](Program& p) { p.trail.push_back(120); }},
+      {130, [](Program&) { return ErrorNumber() == error::kOverflow ? ResumeRetry() : ResumeNext(); }},
+      {"note", 200, [](Program& p) { p.trail.push_back(200); }},
+      Return(210),
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{20, 100, 200, 120, 20, 30, 100, 200, 120}));
+}
+
 TEST_F(Statements, AnErrorInsideTheHandlerAtMainLevelIsReported) {
   const Routine<Program> main(kQelvorinModule, {
       OnErrorGoTo(10, "handler"),
@@ -172,8 +196,9 @@ TEST_F(Statements, ResumeNextAfterAnErrorInALocalRoutineContinuesInsideIt) {
 }
 
 TEST_F(Statements, TheHostIsPolledAtTheFirstStatementAndEveryEleventh) {
-  std::vector<std::uint16_t> polled_at;
-  SetPollHook([&] { polled_at.push_back(Context().line); });
+  static std::vector<std::uint16_t> polled_at;
+  polled_at.clear();
+  SetPollHook([] { polled_at.push_back(Context().line); });
   std::vector<Statement<Program>> statements;
   for (std::uint16_t line = 1; line <= 30; ++line) statements.emplace_back(line, [](Program&) {});
   EXPECT_EQ(Run(Routine<Program>(kQelvorinModule, statements)), 0);

@@ -31,7 +31,7 @@ std::string_view WithoutLeadingLineEnds(std::string_view text) {
   return start == std::string_view::npos ? std::string_view() : text.substr(start);
 }
 
-bool DeliverSignals(WindowEvents& events) {
+bool DeliverCaughtSignals(WindowEvents& events) {
   if (!Take(signal_flags.any)) return false;
   DrainWakePipe();
   if (Take(signal_flags.hang_up)) events.CloseRequested(CloseCause::HangUp);
@@ -70,8 +70,8 @@ bool KeyReader::Wait(WindowEvents& events) {
   return DeliverSignals(events) || resized;
 }
 
-bool LookTimer::Due() {
-  if (questions_++ % kQuestionsPerReading != 0) return false;
+bool LookTimer::ReadClock() {
+  questions_left_ = kQuestionsPerReading;
   const Clock::time_point now = Clock::now();
   if (now - last_ < kLookInterval) return false;
   last_ = now;

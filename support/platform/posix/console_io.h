@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "key_decoder.h"
+#include "signal_flags.h"
 #include "window.h"
 
 namespace platform::posix {
@@ -16,7 +17,9 @@ void WriteAll(int descriptor, std::string_view bytes);
 std::string_view WithoutLeadingLineEnds(std::string_view text);
 
 // Hang-up and terminate become a close, an interrupt the break key; true when the terminal changed its size.
-bool DeliverSignals(WindowEvents& events);
+// Every poll asks and nearly always no signal came, so that check is inline.
+bool DeliverCaughtSignals(WindowEvents& events);
+inline bool DeliverSignals(WindowEvents& events) { return signal_flags.any != 0 && DeliverCaughtSignals(events); }
 
 class KeyReader {
  public:
@@ -35,15 +38,17 @@ class KeyReader {
 };
 
 // True at most once every few milliseconds: the terminal is looked at only that often. The statement hook asks far
-// more often than that, so the clock is read only at every 16th question.
+// more often than that, so the clock is read only at the first question and then at every 16th.
 class LookTimer {
  public:
-  bool Due();
+  bool Due() { return --questions_left_ == 0 && ReadClock(); }
 
  private:
+  bool ReadClock();
+
   static constexpr unsigned kQuestionsPerReading = 16;
   Clock::time_point last_{};
-  unsigned questions_ = 0;
+  unsigned questions_left_ = 1;
 };
 
 }  // namespace platform::posix
