@@ -15,7 +15,8 @@ constexpr std::uint8_t kLineFeed = 0x0A;
 // The column counts the bytes after the last line feed. Printed lines usually end in one; other items seldom hold
 // any, and are searched forward at the library's speed.
 void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::size_t length) {
-  if (length > 0 && bytes[length - 1] == kLineFeed) {
+  if (length == 0) return;  // an empty item has no bytes to search, and may have no place either
+  if (bytes[length - 1] == kLineFeed) {
     control.print_column = 0;
     return;
   }

@@ -25,7 +25,7 @@ inline std::uint8_t* RoomInBuffer(FileRecord& file, std::size_t length) {
 inline platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
   std::uint8_t* room = RoomInBuffer(file, length);
   if (room == nullptr) return CollectOutputSlowly(file, bytes, length);
-  std::memcpy(room, bytes, length);
+  if (length > 0) std::memcpy(room, bytes, length);
   file.pending.length += static_cast<std::uint32_t>(length);
   return 0;
 }
