@@ -169,9 +169,11 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
 }
 
 // The line is stored for the variable at once, as an assigned temporary would be: stored while the variable still
-// holds its old value, which is released after (a store that makes room may move it).
+// holds its old value, which is released after (a store that makes room may move it). The stack slot that temporary
+// would take is asked for all the same, so that a stack that cannot be made (7) or is full (16) still refuses it.
 void StoreLine(StringDescriptor& destination, const std::uint8_t* bytes, std::size_t length) {
   const auto stored_length = static_cast<std::uint32_t>(length);
+  string_stack::NextSlot();
   if (destination.kind != StringKind::Variable) {
     MakeTemporary(stored_length, bytes);
     AssignFromStack(destination);

@@ -13,4 +13,4 @@ struct RuntimeOptions {
 
 inline constexpr RuntimeOptions kRuntimeOptions{10, 0, 0};
 
-static_assert(kRuntimeOptions.message_poll_interval == kPollReload, "the statement hook counts with this interval");
+static_assert(kRuntimeOptions.message_poll_interval == kPollInterval - 1, "the statement hook counts with this interval");

@@ -74,9 +74,11 @@ void Concatenate() {
     PushEmptyString();
     return;
   }
-  // Where there is room nothing moves, so both parts are copied straight to their place.
+  // A join the static scratch buffer would hold, where there is room, moves nothing: both parts are copied straight
+  // to their place. A longer one still asks for its scratch block first, which memory may refuse (error 7).
   StringDescriptor* slot = string_stack::NextSlot();
-  if (std::uint8_t* data = string_space::AppendInPlace(slot, total)) {
+  std::uint8_t* data = total <= ScratchBuffer::kStaticSize ? string_space::AppendInPlace(slot, total) : nullptr;
+  if (data != nullptr) {
     string_space::CopyBytes(data, a.bytes(), a.length());
     string_space::CopyBytes(data + a.length(), b.bytes(), b.length());
     b.Release();

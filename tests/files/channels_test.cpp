@@ -87,6 +87,20 @@ TEST_F(Channels, ALineStoredWhileTheSpaceIsCompactedReplacesTheOldValue) {
   ReleaseString(line);
 }
 
+// A line takes a stack slot on its way to its variable, as every stored result does: a full stack refuses it.
+TEST_F(Channels, ALineInputOntoAFullStackIs16AndLeavesTheLineUnread) {
+  const std::string path = Path("full.mbx");
+  Write(path, "abc\r\ndef\r\n");
+  Open(path, 1, file_mode::kInput);
+  SelectInputChannel(1);
+  EXPECT_EQ(NextLine(1), "abc");
+  for (std::size_t slot = 0; slot < string_stack::kSlots; ++slot) Push("x");
+  StringDescriptor line{};
+  EXPECT_EQ(ErrorOf([&] { LineInput(line); }), error::kExpressionTooComplex);
+  EXPECT_EQ(line.length, 0u);
+  EXPECT_EQ(NextLine(1), "def");
+}
+
 TEST_F(Channels, AppendingOverwritesTheMarkAndClosingAddsExactlyOne) {
   const std::string path = Path("cards.ren");
   Open(path, 3, file_mode::kOutput);

@@ -140,6 +140,24 @@ TEST_F(StringValues, JoinsWithAndWithoutRoomInTheSpace) {
   EXPECT_EQ(PopText(), big + big);
 }
 
+// Joining in place is kept to what the static scratch buffer holds: a longer join still asks for its block, and
+// fails with 7 when memory refuses it although the space has room.
+TEST_F(StringValues, AJoinLongerThan512BytesStillNeedsItsScratchBlock) {
+  Push(std::string(1000, 'z'));
+  PopText();
+  Push(std::string(300, 'a'));
+  Push(std::string(213, 'b'));
+  const std::size_t before = memory::GrantedRequests();
+  Concatenate();
+  EXPECT_EQ(memory::GrantedRequests(), before + 1);
+  EXPECT_EQ(PopText(), std::string(300, 'a') + std::string(213, 'b'));
+  Push(std::string(300, 'a'));
+  Push(std::string(213, 'b'));
+  memory::RefuseAbove(ScratchBuffer::kStaticSize);
+  EXPECT_EQ(ErrorOf([] { Concatenate(); }), error::kOutOfMemory);
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
 TEST_F(StringValues, TheStackHolds85Operands) {
   StringDescriptor variable{};
   for (std::size_t slot = 0; slot < string_stack::kSlots; ++slot) PushStringVariable(variable);
