@@ -52,6 +52,20 @@ class LineReading : public FileTest {
     return bytes;
   }
 
+  // Every end-of-file answer and line of the file, as the program reads them.
+  Reading ReadThrough(const std::string& path) {
+    Reading reading;
+    Open(path, 1, file_mode::kInput);
+    for (;;) {
+      const bool end = EndOfFile(1) != 0;
+      reading.ends.push_back(end);
+      if (end) break;
+      reading.lines.push_back(NextLine(1));
+    }
+    Close(1);
+    return reading;
+  }
+
   std::mt19937 random{12345};
 };
 
@@ -61,15 +75,7 @@ TEST_F(LineReading, RandomFilesReadAsTheModelSays) {
     const std::string bytes = RandomFile();
     Write(path, bytes);
     const Reading expected = Model(bytes);
-    Reading actual;
-    Open(path, 1, file_mode::kInput);
-    for (;;) {
-      const bool end = EndOfFile(1) != 0;
-      actual.ends.push_back(end);
-      if (end) break;
-      actual.lines.push_back(NextLine(1));
-    }
-    Close(1);
+    const Reading actual = ReadThrough(path);
     ASSERT_EQ(actual.ends, expected.ends) << "round " << round;
     ASSERT_EQ(actual.lines, expected.lines) << "round " << round;
   }
@@ -92,15 +98,7 @@ TEST_F(LineReading, MailLikeLinesAcrossTheReadAheadBoundary) {
     bytes.replace(line_end - 100, 102, std::string(100, 'e') + (shift < 3 ? "\r\n" : "\r\r"));
     Write(path, bytes);
     const Reading expected = Model(bytes);
-    Reading actual;
-    Open(path, 1, file_mode::kInput);
-    for (;;) {
-      const bool end = EndOfFile(1) != 0;
-      actual.ends.push_back(end);
-      if (end) break;
-      actual.lines.push_back(NextLine(1));
-    }
-    Close(1);
+    const Reading actual = ReadThrough(path);
     ASSERT_EQ(actual.ends, expected.ends) << "shift " << shift;
     ASSERT_EQ(actual.lines, expected.lines) << "shift " << shift;
   }
@@ -122,15 +120,7 @@ TEST_F(LineReading, EveryByteThatEndsOrLeavesALineAtEveryPlace) {
   for (const std::string& tail : {std::string(), std::string("ab\x1A"), long_tail + "\x1A", long_tail}) {
     Write(path, bytes + tail);
     const Reading expected = Model(bytes + tail);
-    Reading actual;
-    Open(path, 1, file_mode::kInput);
-    for (;;) {
-      const bool end = EndOfFile(1) != 0;
-      actual.ends.push_back(end);
-      if (end) break;
-      actual.lines.push_back(NextLine(1));
-    }
-    Close(1);
+    const Reading actual = ReadThrough(path);
     ASSERT_EQ(actual.ends, expected.ends) << "tail " << tail;
     ASSERT_EQ(actual.lines, expected.lines) << "tail " << tail;
   }
