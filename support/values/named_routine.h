@@ -144,7 +144,7 @@ class NamedRoutine {
 
   static void Finish(std::uint16_t records) {
     LeaveProcedure();
-    if (records != 0) ReleaseArguments(records);
+    ReleaseArguments(records);
   }
 
   Routine<Frame> routine_;

@@ -1,10 +1,9 @@
 // The statement hook: what every statement does before its own work, and the local routine calls.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-
-#include <array>
 
 #include "error_trap.h"
 #include "run_context.h"
