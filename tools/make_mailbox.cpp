@@ -1,10 +1,13 @@
 // Writes a deterministic mailbox of realistic cp932 mail, as the mail client stores it, for the conversion
 // benchmark.
 //
-// Usage: make_mailbox SIZE_MB OUTPUT [SEED]
+// Usage: make_mailbox SIZE OUTPUT [SEED [PROFILE]]
 //
-// The mailbox holds whole mails until it reaches SIZE_MB megabytes (1 MB = 1,000,000 bytes); the same size and
-// seed always give the same bytes. Every mail is header lines, an empty line, body lines and a line "." alone;
+// The mailbox holds whole mails until it reaches SIZE megabytes (1 MB = 1,000,000 bytes), or kilobytes when SIZE
+// ends with "k"; the same size, seed and profile always give the same bytes. The profile "mixed" (the default) is
+// everyday mail with bodies of several paragraphs and now and then an attachment; "headers" is short mail of about
+// 300 bytes, five to seven header lines of every kind the card record uses and up to three body lines, which
+// weighs the cost per mail. Every mail is header lines, an empty line, body lines and a line "." alone;
 // every mail starts with a "From:" line and no body line is "." alone, so the mails split exactly where they were
 // made. Lines end with CR LF.
 #include <algorithm>
@@ -369,6 +372,40 @@ class MailboxWriter {
     if (out_.size() >= kFlushSize) Flush();
   }
 
+  // A short mail: the five headers every mail has, up to two of the others, and at most three short body lines.
+  void WriteShortMail() {
+    clock_.Advance(static_cast<int>(random_.Between(1, 120)));
+    clock_.SetSecond(static_cast<int>(random_.Below(60)));
+    const bool is_reply = mail_number_ > 0 && random_.Percent(40);
+    const Thread& answered = threads_[is_reply ? random_.Below(std::min<std::uint64_t>(mail_number_, kThreads)) : 0];
+    const std::string subject = MakeSubject(is_reply, answered, random_.Percent(5));
+    const std::string message_id = MakeMessageId();
+
+    out_ += "From: ";
+    AppendMailbox(RandomPerson());
+    out_ += "\r\nTo: ";
+    AppendMailbox(RandomPerson());
+    out_ += "\r\nSubject: ";
+    out_ += subject;
+    out_ += "\r\n";
+    WriteDate();
+    out_ += "Message-Id: ";
+    out_ += message_id;
+    out_ += "\r\n";
+    for (std::size_t more = random_.Below(3); more > 0; --more) WriteOtherHeader(is_reply, answered);
+    out_ += "\r\n";
+    for (std::size_t line = random_.Below(4); line > 0; --line) {
+      out_ += random_.Pick(kEnglishSentences);
+      out_ += "\r\n";
+    }
+    out_ += ".\r\n";
+
+    Thread& remembered = threads_[mail_number_++ % kThreads];
+    remembered.subject = is_reply ? answered.subject : subject;
+    remembered.message_id = message_id;
+    if (out_.size() >= kFlushSize) Flush();
+  }
+
   std::uint64_t bytes_written() const { return written_ + out_.size(); }
 
   // Writes what is still held back; false when any write of the run came up short.
@@ -537,6 +574,26 @@ class MailboxWriter {
     }
   }
 
+  void WriteOtherHeader(bool is_reply, const Thread& answered) {
+    switch (random_.Below(5)) {
+      case 0:
+        out_ += "Cc: ";
+        AppendMailbox(RandomPerson());
+        break;
+      case 1: out_ += "Sender: owner-tech-ml@example.or.jp"; break;
+      case 2:
+        out_ += is_reply ? "In-Reply-To: " : "References: ";
+        out_ += answered.message_id.empty() ? "<19960106090000.00000@example.co.jp>" : answered.message_id;
+        break;
+      case 3:
+        out_ += "X-Mailer: ";
+        out_ += random_.Pick(kMailers);
+        break;
+      default: out_ += "Mime-Version: 1.0"; break;
+    }
+    out_ += "\r\n";
+  }
+
   void WriteDate() {
     out_ += "Date: ";
     AppendDateText();
@@ -690,16 +747,30 @@ bool ParseNumber(const char* text, std::uint64_t& value) {
   return *text >= '0' && *text <= '9' && *end == '\0' && errno == 0;
 }
 
+// A size in bytes: megabytes, or kilobytes with a final "k".
+bool ParseSize(const char* text, std::uint64_t& bytes) {
+  std::string digits = text;
+  const bool kilobytes = !digits.empty() && digits.back() == 'k';
+  if (kilobytes) digits.pop_back();
+  std::uint64_t count = 0;
+  if (!ParseNumber(digits.c_str(), count) || count == 0 || count > 1000000) return false;
+  bytes = count * (kilobytes ? 1000 : 1000000);
+  return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::uint64_t megabytes = 0;
+  std::uint64_t target = 0;
   std::uint64_t seed = 1;
-  if ((argc != 3 && argc != 4) || !ParseNumber(argv[1], megabytes) || megabytes == 0 ||
-      megabytes > 1000000 || (argc == 4 && !ParseNumber(argv[3], seed))) {
-    std::fprintf(stderr, "usage: make_mailbox SIZE_MB OUTPUT [SEED]\n"
-                         "  writes a mailbox of at least SIZE_MB megabytes (1 MB = 1,000,000 bytes) to OUTPUT;\n"
-                         "  the same size and seed (a whole number, 1 by default) give the same bytes\n");
+  const std::string_view profile = argc == 5 ? argv[4] : "mixed";
+  if (argc < 3 || argc > 5 || !ParseSize(argv[1], target) || (argc >= 4 && !ParseNumber(argv[3], seed)) ||
+      (profile != "mixed" && profile != "headers")) {
+    std::fprintf(stderr, "usage: make_mailbox SIZE OUTPUT [SEED [PROFILE]]\n"
+                         "  writes a mailbox of at least SIZE megabytes (1 MB = 1,000,000 bytes; SIZE ending with\n"
+                         "  \"k\": kilobytes) to OUTPUT; the same size, seed (a whole number, 1 by default) and\n"
+                         "  profile give the same bytes. PROFILE: mixed (everyday mail, the default) or headers\n"
+                         "  (short mails of about 300 bytes, mostly headers)\n");
     return 2;
   }
   std::FILE* file = std::fopen(argv[2], "wb");
@@ -708,8 +779,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   MailboxWriter writer(file, seed);
-  const std::uint64_t target = megabytes * 1000000;
-  while (writer.bytes_written() < target) writer.WriteMail();
+  const bool short_mail = profile == "headers";
+  while (writer.bytes_written() < target) {
+    if (short_mail) writer.WriteShortMail();
+    else writer.WriteMail();
+  }
   const bool written = writer.Finish();
   if (std::fclose(file) != 0 || !written) {
     std::fprintf(stderr, "make_mailbox: cannot write %s: %s\n", argv[2], std::strerror(errno));
