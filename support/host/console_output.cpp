@@ -95,6 +95,17 @@ void SelectConsoleOutput(std::int32_t window) {
 
 void PrintString(Separator separator) { PrintItem(separator, false); }
 
+bool PrintedStraight(std::string_view text, Separator separator) {
+  const OutputTarget& target = CurrentOutputTarget();
+  if (target.kind != OutputKind::Channel || separator == Separator::Zone || text.size() > kFixedRoom) return false;
+  const ItemEnd end = separator == Separator::LineEnd ? ItemEnd::LineEnd : ItemEnd::Nothing;
+  if (!CollectPrintedItem(target.channel, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), end)) {
+    return false;
+  }
+  spacing = false;
+  return true;
+}
+
 void PrintNumber(float value, Separator separator) {
   TextFromNumber(value);
   PrintItem(separator, true);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 enum class Separator : std::uint8_t { LineEnd = 0, Zone = 1, None = 2 };
 
@@ -12,6 +13,9 @@ void SelectConsoleOutput(std::int32_t window);
 
 // Pops the string from the string stack and prints it.
 void PrintString(Separator separator);
+// Prints a text read in place (a variable's or a constant's bytes) when it can go straight into a file's buffer, as
+// PrintString would print it pushed; false, having done nothing, when it must be pushed and printed.
+bool PrintedStraight(std::string_view text, Separator separator);
 // Prints the number's text form followed by one blank.
 void PrintNumber(float value, Separator separator);
 // Pushes the blanks that move the output to the 0-based column (error 5 above 255), ending the line first when

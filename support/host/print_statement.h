@@ -42,7 +42,11 @@ void PrintItem(Item&& item, Separator separator) {
   if constexpr (NumberOperandLike<Item>) {
     PrintNumber(StoreSingle(Value(std::forward<Item>(item))), separator);
   } else {
-    StringOperand(std::forward<Item>(item)).Push();
+    const auto operand = StringOperand(std::forward<Item>(item));
+    if constexpr (ReadInPlace<decltype(operand)>) {
+      if (CanReadInPlace(operand) && PrintedStraight(BytesOf(operand), separator)) return;
+    }
+    operand.Push();
     PrintString(separator);
   }
 }

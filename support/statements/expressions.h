@@ -100,6 +100,38 @@ Number EvaluateOperand(const E& operand) {
 // Counts and positions of the text functions are 32-bit integers, rounded halves away from zero.
 inline std::int32_t Count(const Number& number) { return RoundToInteger(number.value); }
 
+// --- Operands read in place -----------------------------------------------------------------------------------
+
+// A statement that uses a text at once (compares, searches or measures it, joins it, stores it as a result or
+// prints it) reads its bytes where they lie when the text is a variable, a constant, or a byte part or left trim
+// of one whose numeric operands store no string: nothing is pushed, and no part is stored before the result. The
+// operands are still evaluated left to right with the same checks, and as nothing is stored until the result is,
+// nothing can move the bytes read. A variable that holds a temporary handed over from a routine is pushed as
+// before, since pushing it takes its bytes over.
+template <class T>
+inline constexpr bool kReadInPlace = false;
+template <>
+inline constexpr bool kReadInPlace<StringVariableOperand> = true;
+template <>
+inline constexpr bool kReadInPlace<StringConstantOperand> = true;
+template <class T>
+concept ReadInPlace = kReadInPlace<std::remove_cvref_t<T>>;
+
+// Numeric operands whose evaluation stores no string.
+template <class T>
+inline constexpr bool kStoresNothing = false;
+template <>
+inline constexpr bool kStoresNothing<NumberConstantOperand> = true;
+
+inline bool CanReadInPlace(const StringVariableOperand& operand) {
+  return operand.variable->kind != StringKind::Temporary && operand.variable->kind != StringKind::FixedView;
+}
+inline bool CanReadInPlace(const StringConstantOperand&) { return true; }
+inline std::string_view BytesOf(const StringVariableOperand& operand) {
+  return {reinterpret_cast<const char*>(operand.variable->data), operand.variable->length};
+}
+inline std::string_view BytesOf(const StringConstantOperand& operand) { return operand.text; }
+
 // --- Nodes ----------------------------------------------------------------------------------------------------
 
 // Evaluates the operands left to right (a braced list is evaluated in order) and hands the results to Action.
@@ -115,14 +147,54 @@ auto EvaluateInOrder(const std::tuple<Operands...>& operands) {
 template <class Action, class... Operands>
 struct StringNode : StringExpressionTag {
   std::tuple<Operands...> operands;
-  void Push() const { EvaluateInOrder<Action>(operands); }
+  void Push() const {
+    if constexpr (kReadInPlace<StringNode>) {
+      if (CanReadInPlace(*this)) {
+        PushText(BytesOf(*this));
+        return;
+      }
+    }
+    EvaluateInOrder<Action>(operands);
+  }
 };
+
+// A part of a text read in place: the text first, then the numbers in order, then the part's own checks.
+template <class Action, class Text, class... Numbers>
+inline constexpr bool kReadInPlace<StringNode<Action, Text, Numbers...>> =
+    requires { Action::kTakesPart; } && kReadInPlace<Text> && (kStoresNothing<Numbers> && ...);
+template <class Action, class Text, class... Numbers>
+bool CanReadInPlace(const StringNode<Action, Text, Numbers...>& node) {
+  return CanReadInPlace(std::get<0>(node.operands));
+}
+template <class Action, class Text, class... Numbers>
+std::string_view BytesOf(const StringNode<Action, Text, Numbers...>& node) {
+  return std::apply(
+      [](const Text& text, const Numbers&... numbers) {
+        const std::string_view bytes = BytesOf(text);
+        const std::array<Number, sizeof...(Numbers)> values{numbers.Evaluate()...};
+        return [&]<std::size_t... Index>(std::index_sequence<Index...>) {
+          return Action::Part(bytes, values[Index]...);
+        }(std::index_sequence_for<Numbers...>{});
+      },
+      node.operands);
+}
 
 template <class Action, class... Operands>
 struct NumberNode : NumberExpressionTag {
   std::tuple<Operands...> operands;
-  Number Evaluate() const { return EvaluateInOrder<Action>(operands); }
+  Number Evaluate() const {
+    if constexpr (requires { Action::kMeasures; } && (ReadInPlace<Operands> && ...)) {
+      const auto& text = std::get<0>(operands);
+      if (CanReadInPlace(text)) return Action::Measure(BytesOf(text));
+    }
+    return EvaluateInOrder<Action>(operands);
+  }
 };
+// Arithmetic, and measures and searches of variables and constants, store nothing.
+template <class Action, class... Operands>
+inline constexpr bool kStoresNothing<NumberNode<Action, Operands...>> =
+    ((requires { Action::kMeasures; } && (ReadInPlace<Operands> && ...)) ||
+     (requires { Action::kArithmetic; } && (kStoresNothing<Operands> && ...)));
 
 template <class Action, class... Arguments>
 auto MakeStringNode(Arguments&&... arguments) {
@@ -141,13 +213,33 @@ inline Number WholeNumber(std::int32_t value) { return {NumberType::Integer32, s
 
 namespace expression_actions {
 inline constexpr std::int32_t kRest = std::numeric_limits<std::int32_t>::max();
-struct Left { void operator()(OnStack, Number n) const { LeftBytes(Count(n)); } };
-struct Right { void operator()(OnStack, Number n) const { RightBytes(Count(n)); } };
-struct MidToEnd { void operator()(OnStack, Number start) const { MidBytes(Count(start), kRest); } };
-struct Mid { void operator()(OnStack, Number start, Number n) const { MidBytes(Count(start), Count(n)); } };
+struct Left {
+  static constexpr bool kTakesPart = true;
+  void operator()(OnStack, Number n) const { LeftBytes(Count(n)); }
+  static std::string_view Part(std::string_view s, Number n) { return LeftPart(s, Count(n)); }
+};
+struct Right {
+  static constexpr bool kTakesPart = true;
+  void operator()(OnStack, Number n) const { RightBytes(Count(n)); }
+  static std::string_view Part(std::string_view s, Number n) { return RightPart(s, Count(n)); }
+};
+struct MidToEnd {
+  static constexpr bool kTakesPart = true;
+  void operator()(OnStack, Number start) const { MidBytes(Count(start), kRest); }
+  static std::string_view Part(std::string_view s, Number start) { return MidPart(s, Count(start), kRest); }
+};
+struct Mid {
+  static constexpr bool kTakesPart = true;
+  void operator()(OnStack, Number start, Number n) const { MidBytes(Count(start), Count(n)); }
+  static std::string_view Part(std::string_view s, Number start, Number n) { return MidPart(s, Count(start), Count(n)); }
+};
 struct LeftChars { void operator()(OnStack, Number n) const { ::LeftChars(Count(n)); } };
 struct MidChars { void operator()(OnStack, Number start, Number n) const { ::MidChars(Count(start), Count(n)); } };
-struct LTrim { void operator()(OnStack) const { TrimLeft(); } };
+struct LTrim {
+  static constexpr bool kTakesPart = true;
+  void operator()(OnStack) const { TrimLeft(); }
+  static std::string_view Part(std::string_view s) { return TrimmedLeft(s); }
+};
 struct Trim { void operator()(OnStack) const { TrimBoth(); } };
 struct UCase { void operator()(OnStack) const { UpperCase(); } };
 struct LCase { void operator()(OnStack) const { LowerCase(); } };
@@ -161,8 +253,16 @@ struct Str {
     }
   }
 };
-struct Len { Number operator()(OnStack) const { return WholeNumber(static_cast<std::int32_t>(StringLength())); } };
-struct CharCount { Number operator()(OnStack) const { return WholeNumber(CountChars(0)); } };
+struct Len {
+  static constexpr bool kMeasures = true;
+  Number operator()(OnStack) const { return WholeNumber(static_cast<std::int32_t>(StringLength())); }
+  static Number Measure(std::string_view s) { return WholeNumber(static_cast<std::int32_t>(s.size())); }
+};
+struct CharCount {
+  static constexpr bool kMeasures = true;
+  Number operator()(OnStack) const { return WholeNumber(CountChars(0)); }
+  static Number Measure(std::string_view s) { return WholeNumber(CharactersIn(s)); }
+};
 struct DoubleByteAt { Number operator()(OnStack, Number n) const { return WholeNumber(IsDoubleByteAt(Count(n))); } };
 struct Val { Number operator()(OnStack) const { return NumberFromText(); } };
 }  // namespace expression_actions
@@ -215,10 +315,23 @@ auto HalfWidth(S&& text) {
   return MakeStringNode<expression_actions::HalfWidth>(StringOperand(std::forward<S>(text)));
 }
 // The texts joined from the left: each one is pushed and joined to what is already there.
+// Texts that can all be read in place are joined in one store: each length is checked as it is added, as each join
+// would check it.
 template <class... Operands>
 struct CatNode : StringExpressionTag {
   std::tuple<Operands...> operands;
   void Push() const {
+    if constexpr ((ReadInPlace<Operands> && ...)) {
+      if (std::apply([](const Operands&... each) { return (CanReadInPlace(each) && ...); }, operands)) {
+        std::array<std::string_view, sizeof...(Operands)> parts;
+        std::uint32_t total = 0;
+        std::size_t index = 0;
+        std::apply([&](const Operands&... each) { ((parts[index] = BytesOf(each), total = JoinedLength(total, parts[index++])), ...); },
+                   operands);
+        PushJoined(parts, total);
+        return;
+      }
+    }
     std::apply(
         [](const auto& first, const auto&... more) {
           first.Push();
@@ -249,11 +362,21 @@ struct SearchNode : NumberExpressionTag {
   Sought sought;
   Number Evaluate() const {
     const std::int32_t from = Count(start.Evaluate());
+    if constexpr (ReadInPlace<Source> && ReadInPlace<Sought>) {
+      if (CanReadInPlace(source) && CanReadInPlace(sought)) {
+        const std::string_view t = BytesOf(sought);
+        const std::string_view s = BytesOf(source);
+        return WholeNumber(Unit == SearchUnit::Bytes ? FindBytesIn(from, s, t) : FindCharsIn(from, s, t));
+      }
+    }
     sought.Push();
     source.Push();
     return WholeNumber(Unit == SearchUnit::Bytes ? FindBytes(from) : FindChars(from));
   }
 };
+template <SearchUnit Unit, class Start, class Source, class Sought>
+inline constexpr bool kStoresNothing<SearchNode<Unit, Start, Source, Sought>> =
+    kStoresNothing<Start> && ReadInPlace<Source> && ReadInPlace<Sought>;
 template <SearchUnit Unit, class N, class S, class T>
 auto Search(N&& start, S&& source, T&& sought) {
   return SearchNode<Unit, NumberOperandOf<N>, StringOperandOf<S>, StringOperandOf<T>>{
@@ -303,7 +426,10 @@ Number Arithmetic(char operation, const Number& left, const Number& right);
 
 namespace expression_actions {
 template <char Operation>
-struct Arithmetic { Number operator()(Number left, Number right) const { return ::Arithmetic(Operation, left, right); } };
+struct Arithmetic {
+  static constexpr bool kArithmetic = true;
+  Number operator()(Number left, Number right) const { return ::Arithmetic(Operation, left, right); }
+};
 }  // namespace expression_actions
 
 template <class L, class R>
@@ -355,8 +481,16 @@ double Value(N&& number) {
 // Bytewise equality of two texts.
 template <class A, class B>
 bool Same(A&& first, B&& second) {
-  StringOperand(std::forward<A>(first)).Push();
-  StringOperand(std::forward<B>(second)).Push();
+  const auto a = StringOperand(std::forward<A>(first));
+  const auto b = StringOperand(std::forward<B>(second));
+  if constexpr (ReadInPlace<decltype(a)> && ReadInPlace<decltype(b)>) {
+    if (CanReadInPlace(a) && CanReadInPlace(b)) {
+      const std::string_view a_bytes = BytesOf(a);
+      return a_bytes == BytesOf(b);
+    }
+  }
+  a.Push();
+  b.Push();
   return CompareStrings() == Comparison::Equal;
 }
 

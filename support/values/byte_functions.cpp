@@ -15,41 +15,55 @@ std::uint32_t Clamp(std::int32_t count, std::uint32_t length) {
 
 }  // namespace
 
+std::string_view LeftPart(std::string_view s, std::int32_t count) {
+  RequireNotNegative(count);
+  return s.substr(0, Clamp(count, static_cast<std::uint32_t>(s.size())));
+}
+
+std::string_view RightPart(std::string_view s, std::int32_t count) {
+  RequireNotNegative(count);
+  const std::uint32_t taken = Clamp(count, static_cast<std::uint32_t>(s.size()));
+  return s.substr(s.size() - taken);
+}
+
+std::string_view MidPart(std::string_view s, std::int32_t start, std::int32_t count) {
+  RequirePositive(start);
+  RequireNotNegative(count);
+  const auto first = static_cast<std::uint32_t>(start);
+  const auto length = static_cast<std::uint32_t>(s.size());
+  if (first > length) return s.substr(0, 0);
+  return s.substr(first - 1, Clamp(count, length - first + 1));
+}
+
+std::int32_t FindBytesIn(std::int32_t start, std::string_view s, std::string_view t) {
+  RequirePositive(start);
+  const auto first = static_cast<std::uint32_t>(start);
+  if (s.empty() || s.size() < first || s.size() < t.size()) return 0;
+  if (t.empty()) return start;
+  const std::size_t found = s.find(t, first - 1);
+  return found == std::string_view::npos ? 0 : static_cast<std::int32_t>(found + 1);
+}
+
+// The operations on the stack pop their operands and take the same parts of them.
 void LeftBytes(std::int32_t count) {
   PoppedString s;
-  RequireNotNegative(count);
-  PushPartOf(s, 0, Clamp(count, s.length()));
+  PushPartOf(s, LeftPart(s.view(), count));
 }
 
 void RightBytes(std::int32_t count) {
   PoppedString s;
-  RequireNotNegative(count);
-  const std::uint32_t taken = Clamp(count, s.length());
-  PushPartOf(s, s.length() - taken, taken);
+  PushPartOf(s, RightPart(s.view(), count));
 }
 
 void MidBytes(std::int32_t start, std::int32_t count) {
   PoppedString s;
-  RequirePositive(start);
-  RequireNotNegative(count);
-  const auto first = static_cast<std::uint32_t>(start);
-  if (first > s.length()) {
-    PushPartOf(s, 0, 0);
-    return;
-  }
-  PushPartOf(s, first - 1, Clamp(count, s.length() - first + 1));
+  PushPartOf(s, MidPart(s.view(), start, count));
 }
 
 std::int32_t FindBytes(std::int32_t start) {
   PoppedString s;
   PoppedString t;
-  RequirePositive(start);
-  const auto first = static_cast<std::uint32_t>(start);
-  if (s.length() == 0 || s.length() < first || s.length() < t.length()) return 0;
-  if (t.length() == 0) return start;
-  const auto haystack = s.view();
-  const std::size_t found = haystack.find(t.view(), first - 1);
-  return found == std::string_view::npos ? 0 : static_cast<std::int32_t>(found + 1);
+  return FindBytesIn(start, s.view(), t.view());
 }
 
 void CharsFromCodes(std::span<const std::int32_t> codes) {

@@ -33,25 +33,34 @@ void MidChars(std::int32_t start, std::int32_t count) {
 
 // The sought bytes are found bytewise; a find that starts inside a double-byte character is passed over, and the
 // character walk only goes as far as the finds.
-std::int32_t FindChars(std::int32_t start) {
-  PoppedString s;
-  PoppedString t;
+std::int32_t FindCharsIn(std::int32_t start, std::string_view s, std::string_view t) {
   RequirePositive(start);
-  if (s.length() == 0) return 0;
-  std::size_t offset = SkipCharacters(s.bytes(), s.length(), static_cast<std::size_t>(start) - 1);
-  if (offset == s.length() || t.length() > s.length()) return 0;  // fewer characters than start
-  if (t.length() == 0) return start;
-  const std::string_view source = s.view();
+  if (s.empty()) return 0;
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(s.data());
+  std::size_t offset = SkipCharacters(bytes, s.size(), static_cast<std::size_t>(start) - 1);
+  if (offset == s.size() || t.size() > s.size()) return 0;  // fewer characters than start
+  if (t.empty()) return start;
   std::int32_t position = start;
   for (;;) {
-    const std::size_t found = source.find(t.view(), offset);
+    const std::size_t found = s.find(t, offset);
     if (found == std::string_view::npos) return 0;
     while (offset < found) {
-      offset = NextCharacter(s.bytes(), s.length(), offset);
+      offset = NextCharacter(bytes, s.size(), offset);
       ++position;
     }
     if (offset == found) return position;
   }
+}
+
+std::int32_t FindChars(std::int32_t start) {
+  PoppedString s;
+  PoppedString t;
+  return FindCharsIn(start, s.view(), t.view());
+}
+
+std::int32_t CharactersIn(std::string_view s) {
+  return static_cast<std::int32_t>(
+      CountCharacters(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()).characters);
 }
 
 std::int32_t CountChars(std::int32_t kind) {

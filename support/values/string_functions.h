@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 // Pop s; push the part.
 void LeftBytes(std::int32_t count);
@@ -31,3 +32,13 @@ void ToHalfWidth();
 
 // Push the text of the given byte codes (each 0-255).
 void CharsFromCodes(std::span<const std::int32_t> codes);
+
+// The same functions on bytes read where they lie (a variable's or a constant's), for statements that consume the
+// result at once: the checks are the same, a part is a view of the bytes and nothing is stored.
+std::string_view LeftPart(std::string_view s, std::int32_t count);
+std::string_view RightPart(std::string_view s, std::int32_t count);
+std::string_view MidPart(std::string_view s, std::int32_t start, std::int32_t count);
+std::string_view TrimmedLeft(std::string_view s);
+std::int32_t FindBytesIn(std::int32_t start, std::string_view s, std::string_view t);
+std::int32_t FindCharsIn(std::int32_t start, std::string_view s, std::string_view t);
+std::int32_t CharactersIn(std::string_view s);

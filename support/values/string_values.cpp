@@ -94,6 +94,36 @@ void Concatenate() {
   MakeTemporary(total, scratch.data());
 }
 
+std::uint32_t JoinedLength(std::uint32_t so_far, std::string_view part) {
+  if (so_far > kLongestString - part.size()) RaiseError(error::kStringTooLong);
+  return so_far + static_cast<std::uint32_t>(part.size());
+}
+
+// As in a join of two: where there is room, a join the static scratch buffer would hold goes straight to its place;
+// otherwise the parts are gathered outside the space first, as the store may move every string.
+void PushJoined(std::span<const std::string_view> parts, std::uint32_t total) {
+  if (total == 0) {
+    PushEmptyString();
+    return;
+  }
+  const auto gather = [&parts](std::uint8_t* to) {
+    for (const std::string_view part : parts) {
+      if (!part.empty()) string_space::CopyBytes(to, BytesOf(part), part.size());
+      to += part.size();
+    }
+  };
+  StringDescriptor* slot = string_stack::NextSlot();
+  std::uint8_t* data = total <= ScratchBuffer::kStaticSize ? string_space::AppendInPlace(slot, total) : nullptr;
+  if (data != nullptr) {
+    gather(data);
+    string_stack::PushStored(slot, total, data);
+    return;
+  }
+  ScratchBuffer scratch(total);
+  gather(scratch.data());
+  MakeTemporary(total, scratch.data());
+}
+
 std::uint32_t StringLength() {
   PoppedString string;
   return string.length();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <span>
 #include <string_view>
 
 #include "values/string_descriptor.h"
@@ -56,6 +57,10 @@ void ClearString(StringDescriptor& destination);
 
 // Pops b, then a; pushes a followed by b (error 15 beyond 2,147,483,647 bytes).
 void Concatenate();
+// The length of a join so far with one more part (error 15 beyond 2,147,483,647 bytes).
+std::uint32_t JoinedLength(std::uint32_t so_far, std::string_view part);
+// Pushes the parts joined, total bytes, in one store; they may lie in the string space.
+void PushJoined(std::span<const std::string_view> parts, std::uint32_t total);
 
 enum class Comparison : std::uint8_t { Equal = 0, Greater = 1, Smaller = 2 };
 // Pops b, then a; compares a with b bytewise.
@@ -102,6 +107,15 @@ class PoppedString {
 inline void PushPartOf(PoppedString& operand, std::uint32_t offset, std::uint32_t length) {
   operand.Release();
   MakeTemporary(length, operand.bytes() + offset);
+}
+// Stores bytes read in place (they may lie in the string space) and pushes them as a temporary.
+inline void PushText(std::string_view text) {
+  MakeTemporary(static_cast<std::uint32_t>(text.size()), reinterpret_cast<const std::uint8_t*>(text.data()));
+}
+// The same for a part of the popped operand, given as a view of its bytes.
+inline void PushPartOf(PoppedString& operand, std::string_view part) {
+  operand.Release();
+  PushText(part);
 }
 
 inline void AssignFromStack(StringDescriptor& destination) {

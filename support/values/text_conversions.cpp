@@ -43,10 +43,13 @@ void ChangeCase(std::uint8_t from, int shift) {
 
 }  // namespace
 
+std::string_view TrimmedLeft(std::string_view s) {
+  return s.substr(LeadingSpaces(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()));
+}
+
 void TrimLeft() {
   PoppedString s;
-  const std::size_t skipped = LeadingSpaces(s.bytes(), s.length());
-  PushPartOf(s, static_cast<std::uint32_t>(skipped), static_cast<std::uint32_t>(s.length() - skipped));
+  PushPartOf(s, TrimmedLeft(s.view()));
 }
 
 void TrimBoth() {

@@ -28,7 +28,8 @@ printf '%s\r\n' 'X-Odd: a\rb' 'Subject: Re: RE[3]: Re*2:Re^4:  ' 'Date: 31 Dec 9
 head -c 70000 /dev/zero | tr '\0' 'w' >> odd.bin
 printf '\r\n.\r\n' >> odd.bin
 
-# One line per case: its name and the checksum of what the conversion left.
+# One line per case: its name and the checksum of what the conversion left. Each worker has a folder of its own
+# whose path has the same length; it is replaced by one name before the transcript is summed.
 convert() {
   local name=$1
   shift
@@ -37,7 +38,7 @@ convert() {
   "$program" "$@" -o out.ren >console.txt 2>errors.txt || status=$?
   local sum
   sum=$( { cat out.ren 2>/dev/null || echo "no card file"; echo "/"; cat console.txt; echo "/"; cat errors.txt; echo "/$status"; } |
-    sed "s|$work|/tmp/qelvorin-conversions.folder|g" | sha256sum)
+    sed "s|$PWD|/tmp/qelvorin-conversions.folder/wN|g" | sha256sum)
   echo "$name ${sum%% *}"
 }
 
@@ -52,7 +53,7 @@ random_case() {
   local cut=$(( (RANDOM * 32768 + RANDOM) % bytes ))
   case $((seed % 5)) in
     1) head -c "$cut" mail.mbx > case.mbx ;;
-    2) { head -c "$cut" mail.mbx; cat odd.bin; tail -c +"$((cut + 1))" mail.mbx; } > case.mbx ;;
+    2) { head -c "$cut" mail.mbx; cat ../odd.bin; tail -c +"$((cut + 1))" mail.mbx; } > case.mbx ;;
     *) mv mail.mbx case.mbx ;;
   esac
   if (( seed % 10 == 3 )); then
@@ -62,17 +63,36 @@ random_case() {
   fi
 }
 
-{
-  "$build/make_mailbox" 60 large.mbx 7
-  convert large-mixed-60MB large.mbx
-  "$build/make_mailbox" 20 large.mbx 7 headers
-  convert large-headers-20MB large.mbx
-  cp odd.bin case.mbx
-  convert odd-bytes case.mbx
+# Worker w of the given count: the large mailboxes go to the first, the random cases are dealt out in turn.
+work_share() {
+  local worker=$1 workers=$2
+  mkdir -p "w$worker"
+  cd "w$worker"
+  if ((worker == 0)); then
+    "$build/make_mailbox" 60 large.mbx 7
+    convert large-mixed-60MB large.mbx
+    "$build/make_mailbox" 20 large.mbx 7 headers
+    convert large-headers-20MB large.mbx
+    rm large.mbx
+    cp ../odd.bin case.mbx
+    convert odd-bytes case.mbx
+  fi
+  local profile seed
   for profile in mixed headers; do
-    for seed in $(seq 1 1000); do random_case "$profile" "$seed"; done
+    for ((seed = 1 + worker; seed <= 1000; seed += workers)); do random_case "$profile" "$seed"; done
   done
-} > results.txt
+}
+
+workers=$(nproc)
+((workers > 9)) && workers=9
+for ((worker = 0; worker < workers; worker++)); do
+  work_share "$worker" "$workers" > "results.$worker" &
+done
+wait
+# The recorded order: the large mailboxes, then each profile's cases by seed.
+cat results.* | awk '{ split($1, part, "-"); order = part[1] == "mixed" ? 1 : part[1] == "headers" ? 2 : 0;
+                      printf "%d %06d %s\n", order, (order ? part[2] : NR), $0 }' |
+  sort -k1,1n -k2,2n | cut -d' ' -f3- > results.txt
 
 if [[ $mode == --record ]]; then
   cp results.txt "$checksums"
