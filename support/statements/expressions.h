@@ -448,9 +448,23 @@ auto operator*(L&& left, R&& right) {
   return MakeNumberNode<expression_actions::Arithmetic<'*'>>(NumberOperand(std::forward<L>(left)), NumberOperand(std::forward<R>(right)));
 }
 
+// A character count of a text read in place, compared with a whole number that is not negative, stops one
+// character past that number: the comparison comes out the same with the count cut there.
+template <class L>
+inline constexpr bool kCountsCharactersInPlace = false;
+template <class Text>
+inline constexpr bool kCountsCharactersInPlace<NumberNode<expression_actions::CharCount, Text>> = ReadInPlace<Text>;
+
 // Comparisons evaluate the left operand, then the right one, and give the truth at once.
 template <class L, class R>
 std::pair<double, double> EvaluatePair(const L& left, const R& right) {
+  if constexpr (kCountsCharactersInPlace<L> && std::is_integral_v<R>) {
+    const auto& text = std::get<0>(left.operands);
+    if (right >= 0 && CanReadInPlace(text)) {
+      const auto limit = static_cast<std::size_t>(right) + 1;
+      return {static_cast<double>(CharactersUpTo(BytesOf(text), limit)), static_cast<double>(right)};
+    }
+  }
   const double first = NumberOperand(left).Evaluate().value;
   return {first, NumberOperand(right).Evaluate().value};
 }

@@ -58,6 +58,16 @@ std::int32_t FindChars(std::int32_t start) {
   return FindCharsIn(start, s.view(), t.view());
 }
 
+std::int32_t CharactersUpTo(std::string_view s, std::size_t limit) {
+  if (limit >= s.size()) return CharactersIn(s);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(s.data());
+  std::size_t characters = 0;
+  for (std::size_t offset = 0; offset < s.size() && characters < limit; ++characters) {
+    offset = NextCharacter(bytes, s.size(), offset);
+  }
+  return static_cast<std::int32_t>(characters);
+}
+
 std::int32_t CharactersIn(std::string_view s) {
   return static_cast<std::int32_t>(
       CountCharacters(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()).characters);

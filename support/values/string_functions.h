@@ -3,6 +3,7 @@
 // and may split a double-byte character; character functions count a double-byte character as one.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -42,3 +43,5 @@ std::string_view TrimmedLeft(std::string_view s);
 std::int32_t FindBytesIn(std::int32_t start, std::string_view s, std::string_view t);
 std::int32_t FindCharsIn(std::int32_t start, std::string_view s, std::string_view t);
 std::int32_t CharactersIn(std::string_view s);
+// The characters of s, counted no further than limit.
+std::int32_t CharactersUpTo(std::string_view s, std::size_t limit);

@@ -77,11 +77,45 @@ TEST_F(MakeMailbox, MailsSplitWhereTheyWereMade) {
   EXPECT_GT(mails, 500u);
 }
 
+TEST_F(MakeMailbox, TheHeadersProfileWritesShortMailOfFiveToSevenHeaders) {
+  const std::string mailbox = Generate("short.mbx", "30k", "4 headers");
+  ASSERT_GE(mailbox.size(), 30000u);
+  EXPECT_LT(mailbox.size(), 31000u);
+  std::size_t mails = 0;
+  std::size_t headers = 0;
+  std::size_t body_lines = 0;
+  bool in_header = true;
+  for (std::size_t start = 0; start < mailbox.size();) {
+    const std::size_t end = mailbox.find("\r\n", start);
+    ASSERT_NE(end, std::string::npos);
+    const std::string line = mailbox.substr(start, end - start);
+    start = end + 2;
+    if (line == ".") {
+      EXPECT_GE(headers, 5u);
+      EXPECT_LE(headers, 7u);
+      EXPECT_LE(body_lines, 3u);
+      ++mails;
+      headers = body_lines = 0;
+      in_header = true;
+    } else if (line.empty()) {
+      in_header = false;
+    } else {
+      ++(in_header ? headers : body_lines);
+    }
+  }
+  EXPECT_GT(mails, 60u);
+  EXPECT_LT(mailbox.size() / mails, 450u);
+  EXPECT_EQ(Generate("again.mbx", "30k", "4 headers"), mailbox);
+  EXPECT_NE(Generate("mixed.mbx", "30k", "4 mixed").substr(0, 2000), mailbox.substr(0, 2000));
+}
+
 TEST_F(MakeMailbox, RefusesBadArgumentsAndUnwritableFiles) {
   EXPECT_EQ(Run(""), 2);
   EXPECT_EQ(Run("0 " + Path("zero.mbx")), 2);
   EXPECT_EQ(Run("1x " + Path("size.mbx")), 2);
   EXPECT_EQ(Run("1 " + Path("seed.mbx") + " -3"), 2);
+  EXPECT_EQ(Run("1 " + Path("profile.mbx") + " 3 long"), 2);
+  EXPECT_EQ(Run("k " + Path("kilo.mbx")), 2);
   EXPECT_EQ(Run("1 " + Path("no-such-folder/out.mbx")), 1);
   EXPECT_FALSE(std::filesystem::exists(Path("zero.mbx")));
 }
