@@ -101,7 +101,7 @@ bool PrintedStraight(std::string_view text, Separator separator) {
   if (!CollectPrintedItem(target.channel, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), end)) {
     return false;
   }
-  spacing = false;
+  host_state.spacing = false;
   return true;
 }
 
