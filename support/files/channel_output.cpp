@@ -124,9 +124,15 @@ void MarkRecordEnd(std::int32_t channel) {
 void FlushChannels() {
   FirstFailure failure;
   for (ChannelObject object = kFirstFileSlot; object < kFirstFileSlot + kFileSlots; ++object) {
-    if (FileRecord* file = FileAt(object)) failure.Note(WritePending(*file));
+    if (FileRecord* file = FileAt(object)) failure.Note(WriteWholeRecords(*file));
   }
   failure.RaiseIfAny();
+}
+
+void DropUnfinishedRecords() {
+  for (ChannelObject object = kFirstFileSlot; object < kFirstFileSlot + kFileSlots; ++object) {
+    if (FileRecord* file = FileAt(object)) DropUnfinishedRecord(*file);
+  }
 }
 
 // Every channel is closed even when writing fails; the first failure is raised afterwards.

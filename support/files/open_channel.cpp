@@ -163,6 +163,7 @@ void OpenDiskFile(FileRecord& record, const std::string& name, std::int32_t mode
   record.kind = kModes[mode].kind;
   RaiseIfFailed(platform::FileSize(record.handle, record.control->size));
   if (record.kind == FileKind::Append) PositionForAppend(record);
+  record.pending.whole_end = record.control->position;
 }
 
 }  // namespace

@@ -12,11 +12,13 @@
 
 namespace {
 
-// The window goes first, then the program's storage and channels; a failure on the way is ignored.
+// The window goes first, then the program's storage and channels, which keep only their whole records; a failure on
+// the way is ignored.
 void Shutdown() {
   HostRun().terminating = true;
   SetPollHook(nullptr);
   CloseMainWindow();
+  DropUnfinishedRecords();
   try {
     CloseChannels({});
   } catch (const RuntimeErrorSignal&) {

@@ -1,6 +1,7 @@
 // A small statement program run on the real host by the terminal and transcript tests.
 //   host_probe report        prints two lines, counts to 30 in place, then fails with error 53 at line 90
-//   host_probe loop FILE     writes a line to FILE on channel 3, says "ready" and runs until it is stopped
+//   host_probe loop FILE     writes a whole record and the start of another to FILE on channel 3, says "ready" and
+//                            runs until it is stopped
 //   host_probe batch         the report program with the console forced to a transcript
 #include <string>
 #include <string_view>
@@ -54,6 +55,13 @@ const Routine<Probe> kLoop(kQelvorinModule, {
     {20, [](Probe&) {
        SelectOutputChannel(3);
        PushStringConstant("kept");
+       PrintString(Separator::LineEnd);
+       EndPrint();
+       MarkRecordEnd(3);
+     }},
+    {25, [](Probe&) {
+       SelectOutputChannel(3);
+       PushStringConstant("unfinished");
        PrintString(Separator::LineEnd);
        EndPrint();
      }},

@@ -50,7 +50,7 @@ TEST_F(TerminalHost, AnUntrappedErrorIsShownOnTheScreenWaitsForAKeyAndEndsWithSt
   EXPECT_NE(after.find(kReportLine + "\r\n" + kMessage53), std::string::npos) << "the report stays readable";
 }
 
-TEST_F(TerminalHost, CtrlCInterruptsWithThePromptClosesTheChannelsAndEndsWithStatus130) {
+TEST_F(TerminalHost, CtrlCInterruptsWithThePromptKeepsWholeRecordsAndEndsWithStatus130) {
   const std::string output = folder + "/out.ren";
   probe::TerminalChild child({kProbe, "loop", output}, kLibraryFolder);
   ASSERT_TRUE(child.ReadUntil("ready")) << child.received();
@@ -62,7 +62,7 @@ TEST_F(TerminalHost, CtrlCInterruptsWithThePromptClosesTheChannelsAndEndsWithSta
   EXPECT_EQ(ReadFile(output), "kept\r\n\x1A");
 }
 
-TEST_F(TerminalHost, HangUpAndTerminateEndThroughTheNormalShutdown) {
+TEST_F(TerminalHost, HangUpAndTerminateEndThroughTheNormalShutdownWithWholeRecords) {
   for (const auto& [signal, status] : {std::pair{SIGHUP, 129}, std::pair{SIGTERM, 143}}) {
     const std::string output = folder + "/out" + std::to_string(signal) + ".ren";
     probe::TerminalChild child({kProbe, "loop", output}, kLibraryFolder);

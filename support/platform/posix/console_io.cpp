@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "signal_flags.h"
@@ -15,11 +16,33 @@ namespace {
 constexpr std::chrono::milliseconds kLookInterval{5};
 constexpr std::uint8_t kBreakKey = 3;
 
+// Once a stop has arrived, a reader that does not take a small piece within a fifth of a second is given up on,
+// so that the run ends in order within a second even when nobody reads its output.
+constexpr int kPatienceAfterStop = 200;  // milliseconds
+constexpr std::size_t kPieceAfterStop = 256;
+bool given_up[3] = {false, false, false};
+
+bool GivenUp(int descriptor) { return descriptor >= 0 && descriptor < 3 && given_up[descriptor]; }
+
+void GiveUp(int descriptor) {
+  if (descriptor >= 0 && descriptor < 3) given_up[descriptor] = true;
+}
+
+bool ReadyAfterStop(int descriptor) {
+  pollfd watched{descriptor, POLLOUT, 0};
+  return poll(&watched, 1, kPatienceAfterStop) > 0 && (watched.revents & POLLOUT) != 0;
+}
+
 }  // namespace
 
 void WriteAll(int descriptor, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = write(descriptor, bytes.data(), bytes.size());
+  while (!bytes.empty() && !GivenUp(descriptor)) {
+    std::size_t piece = bytes.size();
+    if (StopRequested()) {
+      if (!ReadyAfterStop(descriptor)) return GiveUp(descriptor);
+      piece = std::min(piece, kPieceAfterStop);
+    }
+    const ssize_t written = write(descriptor, bytes.data(), piece);
     if (written < 0 && errno == EINTR) continue;
     if (written <= 0) return;
     bytes.remove_prefix(static_cast<std::size_t>(written));

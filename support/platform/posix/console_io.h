@@ -10,7 +10,8 @@
 
 namespace platform::posix {
 
-// Writes every byte, retrying after interruptions; a descriptor that fails is given up on.
+// Writes every byte, retrying after interruptions. After a stop signal, a standard descriptor that does not take
+// its bytes at once (a reader that stopped reading) is given up on for good.
 void WriteAll(int descriptor, std::string_view bytes);
 
 // The text after its leading CR and LF bytes.

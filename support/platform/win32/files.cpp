@@ -84,6 +84,11 @@ ErrorCode FileSize(FileHandle file, std::uint64_t& size) {
   return 0;
 }
 
+ErrorCode TruncateFile(FileHandle file, std::uint64_t size) {
+  if (const ErrorCode failure = SeekFile(file, size)) return failure;
+  return SetEndOfFile(Native(file)) ? 0 : GetLastError();
+}
+
 void CloseFile(FileHandle file) {
   if (file != kNoFile) CloseHandle(Native(file));
 }
