@@ -7,9 +7,9 @@
 #include <random>
 #include <string>
 
-#include "channels.h"
-#include "runtime.h"
-#include "string_values.h"
+#include "files/channels.h"
+#include "statements/runtime.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // BODYLINE: cuts a body line at its first Ctrl-Z, and puts an apostrophe in front of a line that the card format
 // would take for one of its control lines.
-#include "converter.h"
-#include "print_statement.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "host/print_statement.h"
+#include "statements/statements.h"
 
 Section<Converter> BodylineStatements() {
   return {

@@ -1,9 +1,9 @@
 // CONVERT: reads the mailbox line by line, splits it into mails and has a card record written for each.
-#include "console_output.h"
-#include "converter.h"
-#include "print_statement.h"
-#include "statements.h"
-#include "text_screen.h"
+#include "host/console_output.h"
+#include "converter/converter.h"
+#include "host/print_statement.h"
+#include "statements/statements.h"
+#include "host/text_screen.h"
 
 Section<Converter> ConvertStatements() {
   return {

@@ -4,13 +4,13 @@
 
 #include <cstdint>
 
-#include "arrays.h"
-#include "channels.h"
-#include "dialogs.h"
-#include "file_statements.h"
-#include "named_routine.h"
-#include "routine.h"
-#include "string_descriptor.h"
+#include "values/arrays.h"
+#include "files/channels.h"
+#include "platform/dialogs.h"
+#include "files/file_statements.h"
+#include "statements/named_routine.h"
+#include "statements/routine.h"
+#include "values/string_descriptor.h"
 
 inline constexpr std::int32_t kMailboxChannel = 1;
 inline constexpr std::int32_t kOutputChannel = 3;

@@ -1,5 +1,5 @@
 // The one statement list of the conversion: the entry statements, then every local routine in line order.
-#include "converter.h"
+#include "converter/converter.h"
 
 Routine<Converter> ConverterRoutine(Section<Converter> entry) {
   return Routine<Converter>(kQelvorinModule, {

@@ -1,6 +1,6 @@
 // CUTS: a text cut to a byte budget; a double-byte character that the cut would split gives way to a space.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 const NamedRoutine<CutsFrame, &CutsFrame::text, &CutsFrame::budget> CUTS(kQelvorinModule, {
     {2200, [](CutsFrame& f) { Let(f.result, *f.text); }},

@@ -1,7 +1,7 @@
 // DATECONV: splits a Date value (Fri, 29 Aug 1997 10:05:00 +0900) into its parts, numbers the month, widens a
 // two-digit year, keeps the date as sent and has it converted to Japan time.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 Section<Converter> DateconvStatements() {
   return {

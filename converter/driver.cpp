@@ -1,6 +1,6 @@
 // The driver: the program's arrays, then pass after pass of SETUP and CONVERT until a dialog is cancelled.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 Section<Converter> MainLoopStatements() {
   return {

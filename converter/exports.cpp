@@ -1,6 +1,6 @@
 // The converter's routines with parameters as the executable exports them (SEP, CUTS, UNQUOTE, ZERONUM, MDAY):
 // every parameter by reference, a string result left on the string stack as the string functions leave theirs.
-#include "converter.h"
+#include "converter/converter.h"
 
 extern "C" {
 

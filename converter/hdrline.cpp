@@ -1,6 +1,6 @@
 // HDRLINE: takes the value of one of the nine header fields the card record uses from a header line.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 Section<Converter> HdrlineStatements() {
   return {

@@ -1,6 +1,6 @@
 // MDAY: the days of a month; every year divisible by 4 is a leap year, and a month outside 1-12 has 0 days.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 namespace {
 constexpr const char* kDaysLeap = "312931303130313130313031";

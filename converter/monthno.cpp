@@ -1,7 +1,7 @@
 // MONTHNO: the number of a month name; only the 24 names of the table are known.
-#include "converter.h"
-#include "print_statement.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "host/print_statement.h"
+#include "statements/statements.h"
 
 namespace {
 bool IsMonth(Converter& c, const char* name, const char* capitals) {

@@ -1,6 +1,6 @@
 // NEXTDAY: moves the date one day forward, across the end of a month or a year.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 Section<Converter> NextdayStatements() {
   return {

@@ -1,6 +1,6 @@
 // PREVDAY: moves the date one day back, across the start of a month or a year.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 Section<Converter> PrevdayStatements() {
   return {

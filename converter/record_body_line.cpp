@@ -1,7 +1,7 @@
 // A body line of the record, as the reader delivers it.
-#include "converter.h"
-#include "print_statement.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "host/print_statement.h"
+#include "statements/statements.h"
 
 Section<Converter> RecordBodyLineStatements() {
   return {

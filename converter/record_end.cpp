@@ -1,7 +1,7 @@
 // The record end: "#E" and an empty line.
-#include "converter.h"
-#include "print_statement.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "host/print_statement.h"
+#include "statements/statements.h"
 
 Section<Converter> RecordEndStatements() {
   return {

@@ -1,8 +1,8 @@
 // The record head: "#S", the title line with its fixed-width subject and name fields, the keyword lines, the label
 // lines, the key line between "▼" and "▲", and the empty line before the body.
-#include "converter.h"
-#include "print_statement.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "host/print_statement.h"
+#include "statements/statements.h"
 #include "texts.h"
 
 namespace {

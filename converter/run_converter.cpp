@@ -1,7 +1,7 @@
 // The whole program with the host's dialogs. Its values live for the whole run: the shutdown still releases the
 // arrays they hold.
-#include "converter.h"
-#include "file_dialogs.h"
+#include "converter/converter.h"
+#include "files/file_dialogs.h"
 
 namespace {
 Converter values;

@@ -1,6 +1,6 @@
 // SEP: splits a text at its first half-width space into the token before it and the rest after it.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 const NamedRoutine<SepFrame, &SepFrame::source, &SepFrame::first, &SepFrame::rest> SEP(kQelvorinModule, {
     {2000, [](SepFrame& f) { Let(f.p, InStr(*f.source, " ")); }},

@@ -1,10 +1,10 @@
 // SETUP: the banner, the mailbox and output dialogs, and the opening of both files. The error trap covers only
 // the open of a new output file: a bad path asks again, an existing file is replaced.
-#include "converter.h"
-#include "dialog_expressions.h"
-#include "print_statement.h"
-#include "run_phase.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "files/dialog_expressions.h"
+#include "host/print_statement.h"
+#include "host/run_phase.h"
+#include "statements/statements.h"
 #include "texts.h"
 
 namespace {

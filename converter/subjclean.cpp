@@ -1,7 +1,7 @@
 // SUBJCLEAN: removes reply prefixes (Re:, RE:, Re^2:, Re[2]:, Re*2: and repetitions) from the front of the
 // subject key, pass after pass until a pass changes nothing.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 Section<Converter> SubjcleanStatements() {
   return {

@@ -1,6 +1,6 @@
 // UNQUOTE: the text between the quotes of a quoted display name; an unquoted text comes back as it was.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 const NamedRoutine<UnquoteFrame, &UnquoteFrame::text> UNQUOTE(kQelvorinModule, {
     {2300, [](UnquoteFrame& f) { Let(f.result, *f.text); }},

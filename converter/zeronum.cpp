@@ -1,5 +1,5 @@
 // ZERONUM: a number text as two digits ("5" and " 5" give "05").
-#include "converter.h"
+#include "converter/converter.h"
 
 const NamedRoutine<ZeronumFrame, &ZeronumFrame::text> ZERONUM(kQelvorinModule, {
     {2100, [](ZeronumFrame& f) { Let(*f.text, LTrim(*f.text)); }},

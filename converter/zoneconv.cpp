@@ -1,7 +1,7 @@
 // ZONECONV: the zone's offset from UTC, the hour in Japan time (UTC+9) with a move of one day when midnight is
 // crossed, and the Japan date and time texts.
-#include "converter.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "statements/statements.h"
 
 Section<Converter> ZoneconvStatements() {
   return {

@@ -1,8 +1,8 @@
 // ZONEHOURS: the offset from UTC of a zone name, from a table tried top to bottom; an unlisted name is taken as
 // Japan time and noted on the console with the mail's number.
-#include "converter.h"
-#include "print_statement.h"
-#include "statements.h"
+#include "converter/converter.h"
+#include "host/print_statement.h"
+#include "statements/statements.h"
 #include "texts.h"
 
 Section<Converter> ZonehoursStatements() {

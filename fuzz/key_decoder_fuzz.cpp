@@ -1,7 +1,7 @@
 // Any terminal input decodes without fault, and a sequence never yields more keys than it has bytes.
 #include <cstdlib>
 
-#include "key_decoder.h"
+#include "platform/posix/key_decoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   platform::posix::KeyDecoder decoder;

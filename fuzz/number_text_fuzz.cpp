@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "error_trap.h"
-#include "numbers.h"
-#include "runtime.h"
-#include "string_values.h"
+#include "statements/error_trap.h"
+#include "values/numbers.h"
+#include "statements/runtime.h"
+#include "values/string_values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   try {

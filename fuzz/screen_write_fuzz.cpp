@@ -2,7 +2,7 @@
 // character is split over two rows.
 #include <cstdlib>
 
-#include "text_screen.h"
+#include "host/text_screen.h"
 
 namespace {
 

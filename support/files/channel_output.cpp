@@ -1,12 +1,12 @@
 // Writing printed bytes to a channel, record ends and flushing, and closing channels with the end-of-file mark.
 #include <cstring>
 
-#include "channel_table.h"
-#include "error_tables.h"
-#include "error_trap.h"
-#include "memory.h"
-#include "output_buffer.h"
-#include "output_target.h"
+#include "files/channel_table.h"
+#include "files/error_tables.h"
+#include "statements/error_trap.h"
+#include "values/memory.h"
+#include "files/output_buffer.h"
+#include "files/output_target.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The channel table and the file slots.
-#include "channel_table.h"
+#include "files/channel_table.h"
 
 #include <array>
 
-#include "error_trap.h"
+#include "statements/error_trap.h"
 
 using channel_table_state::channel_objects;
 using channel_table_state::file_slots;

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include "channels.h"
-#include "files.h"
+#include "files/channels.h"
+#include "platform/files.h"
 
 enum class FileKind : std::uint32_t {
   Input = 1,

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "string_descriptor.h"
+#include "values/string_descriptor.h"
 
 inline constexpr std::int32_t kLastChannel = 255;
 inline constexpr std::uint8_t kEndOfFileMark = 0x1A;

@@ -1,11 +1,11 @@
 // Deleting a file that no channel has open.
 #include <string>
 
-#include "channel_table.h"
-#include "error_tables.h"
-#include "error_trap.h"
-#include "file_name.h"
-#include "string_values.h"
+#include "files/channel_table.h"
+#include "files/error_tables.h"
+#include "statements/error_trap.h"
+#include "files/file_name.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "file_dialogs.h"
-#include "named_routine.h"
+#include "files/file_dialogs.h"
+#include "statements/named_routine.h"
 
 template <platform::FileDialogKind Kind, class Title, class FileName, class Filter>
 struct DialogCall : StringExpressionTag {

@@ -1,5 +1,5 @@
 // Directory searches and the current directory.
-#include "directory_search.h"
+#include "files/directory_search.h"
 
 #include <array>
 #include <cstdio>
@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "error_tables.h"
-#include "error_trap.h"
-#include "files.h"
-#include "memory.h"
-#include "string_values.h"
+#include "files/error_tables.h"
+#include "statements/error_trap.h"
+#include "platform/files.h"
+#include "values/memory.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The run-time errors for the platform's failure codes; codes not listed give error 27.
-#include "error_tables.h"
+#include "files/error_tables.h"
 
 #include <algorithm>
 #include <array>

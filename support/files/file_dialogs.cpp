@@ -1,11 +1,11 @@
 // The open and save dialogs: argument checks, the filter list, the initial directory and name, the result.
-#include "file_dialogs.h"
+#include "files/file_dialogs.h"
 
-#include "channels.h"
-#include "error_trap.h"
-#include "files.h"
-#include "shift_jis.h"
-#include "string_values.h"
+#include "files/channels.h"
+#include "statements/error_trap.h"
+#include "platform/files.h"
+#include "texts/shift_jis.h"
+#include "values/string_values.h"
 #include "texts.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs.h"
-#include "string_descriptor.h"
+#include "platform/dialogs.h"
+#include "values/string_descriptor.h"
 
 inline constexpr std::size_t kLongestDialogTitle = 64;
 inline constexpr std::size_t kLongestDialogFileName = 128;

@@ -1,10 +1,10 @@
 // Parsing the file names given to the channels.
-#include "file_name.h"
+#include "files/file_name.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "error_trap.h"
+#include "statements/error_trap.h"
 
 void RequirePlainName(std::string_view given) {
   if (given.size() > kLongestFileName || given.find('\0') != std::string_view::npos) RaiseError(error::kBadFileName);

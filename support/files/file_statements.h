@@ -7,9 +7,9 @@
 
 #include <cstdint>
 
-#include "channels.h"
-#include "directory_search.h"
-#include "expressions.h"
+#include "files/channels.h"
+#include "files/directory_search.h"
+#include "statements/expressions.h"
 
 template <class S>
 void OpenFile(S&& path, std::int32_t channel, std::int32_t mode) {

@@ -7,12 +7,12 @@
 #include <bit>
 #include <cstring>
 
-#include "channel_table.h"
-#include "error_tables.h"
-#include "error_trap.h"
-#include "memory.h"
-#include "scratch_buffer.h"
-#include "string_values.h"
+#include "files/channel_table.h"
+#include "files/error_tables.h"
+#include "statements/error_trap.h"
+#include "values/memory.h"
+#include "values/scratch_buffer.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <cstring>
 #include <memory>
 
-#include "channel_table.h"
-#include "error_tables.h"
-#include "error_trap.h"
-#include "file_name.h"
-#include "memory.h"
-#include "string_values.h"
+#include "files/channel_table.h"
+#include "files/error_tables.h"
+#include "statements/error_trap.h"
+#include "files/file_name.h"
+#include "values/memory.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Collecting the printed bytes of output files and writing them out at record ends.
-#include "output_buffer.h"
+#include "files/output_buffer.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "memory.h"
+#include "values/memory.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "channel_table.h"
+#include "files/channel_table.h"
 
 inline constexpr std::uint32_t kOutputBufferSize = 64 * 1024;
 

@@ -1,4 +1,4 @@
 // The target of the output statement under way.
-#include "output_target.h"
+#include "files/output_target.h"
 
 OutputTarget output_target_state::target;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "channels.h"
+#include "files/channels.h"
 
 enum class OutputKind : std::uint8_t { Console, Channel };
 

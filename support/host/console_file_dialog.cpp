@@ -1,5 +1,5 @@
 // The console's dialog: its rows over the screen, the typed answer, completion and the checks of the flags.
-#include "console_file_dialog.h"
+#include "host/console_file_dialog.h"
 
 #include <sys/stat.h>
 
@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <vector>
 
-#include "files.h"
-#include "main_window.h"
-#include "message_poll.h"
-#include "run_state.h"
-#include "shift_jis.h"
-#include "window_events.h"
+#include "platform/files.h"
+#include "host/main_window.h"
+#include "host/message_poll.h"
+#include "host/run_state.h"
+#include "texts/shift_jis.h"
+#include "host/window_events.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // Tab completes a file or folder name, Escape cancels; the flags are enforced as a platform dialog would.
 #pragma once
 
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 class ConsoleFileDialog : public platform::FileDialogs {
  public:

@@ -1,13 +1,13 @@
 // The output statement: the target's column and width, the item's formatting and the write to the target.
-#include "console_output.h"
+#include "host/console_output.h"
 
 #include <array>
 
-#include "error_trap.h"
-#include "main_window.h"
-#include "numbers.h"
-#include "print_format.h"
-#include "string_values.h"
+#include "statements/error_trap.h"
+#include "host/main_window.h"
+#include "values/numbers.h"
+#include "host/print_format.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // The report of a run-time error that no trap caught.
-#include "error_report.h"
+#include "host/error_report.h"
 
 #include <array>
 #include <string>
 
-#include "main_window.h"
-#include "message_library.h"
-#include "message_poll.h"
-#include "program_title.h"
-#include "run_state.h"
-#include "text_format.h"
+#include "host/main_window.h"
+#include "platform/message_library.h"
+#include "host/message_poll.h"
+#include "host/program_title.h"
+#include "host/run_state.h"
+#include "host/text_format.h"
 #include "texts.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "error_numbers.h"
-#include "run_context.h"
+#include "values/error_numbers.h"
+#include "values/run_context.h"
 
 void ReportError(const ModuleBlock* module, RuntimeErrorNumber number, std::uint16_t line);

@@ -1,11 +1,11 @@
 // The host start-up, in its order.
-#include "host.h"
+#include "host/host.h"
 
 #include <clocale>
 
-#include "main_window.h"
-#include "program_title.h"
-#include "run_state.h"
+#include "host/main_window.h"
+#include "host/program_title.h"
+#include "host/run_state.h"
 #include "texts.h"
 
 int RunHost(int argc, char** argv, const ProgramEntry& program, HostSettings settings) {

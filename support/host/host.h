@@ -1,8 +1,8 @@
 // The host start-up: the program title, the break key, the console window, then the run phase.
 #pragma once
 
-#include "run_phase.h"
-#include "window.h"
+#include "host/run_phase.h"
+#include "platform/window.h"
 
 struct HostSettings {
   // Transcript: the console is written to standard output as plain lines even on a terminal (batch runs).

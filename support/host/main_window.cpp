@@ -1,7 +1,7 @@
 // The program's one console window while it exists.
-#include "main_window.h"
+#include "host/main_window.h"
 
-#include "error_trap.h"
+#include "statements/error_trap.h"
 
 using main_window_state::window;
 

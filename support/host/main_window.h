@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "keyboard_ring.h"
-#include "text_screen.h"
-#include "window.h"
+#include "host/keyboard_ring.h"
+#include "host/text_screen.h"
+#include "platform/window.h"
 
 struct HostWindow {
   explicit HostWindow(std::unique_ptr<platform::Window> platform_window)

@@ -1,16 +1,16 @@
 // The statement hook's poll, the interrupt by the break key and the key prompt.
-#include "message_poll.h"
+#include "host/message_poll.h"
 
 #include <string>
 
-#include "error_numbers.h"
-#include "main_window.h"
-#include "program_title.h"
-#include "run_context.h"
-#include "run_state.h"
+#include "values/error_numbers.h"
+#include "host/main_window.h"
+#include "host/program_title.h"
+#include "values/run_context.h"
+#include "host/run_state.h"
 #include "texts.h"
-#include "text_format.h"
-#include "window_events.h"
+#include "host/text_format.h"
+#include "host/window_events.h"
 
 namespace {
 

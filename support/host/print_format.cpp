@@ -1,7 +1,7 @@
 // The formatting of one printed item for its target.
-#include "print_format.h"
+#include "host/print_format.h"
 
-#include "shift_jis.h"
+#include "texts/shift_jis.h"
 
 namespace {
 

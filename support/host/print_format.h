@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "console_output.h"
-#include "output_target.h"
-#include "work_buffer.h"
+#include "host/console_output.h"
+#include "files/output_target.h"
+#include "host/work_buffer.h"
 
 inline constexpr std::uint32_t kZoneWidth = 14;
 

@@ -12,9 +12,9 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "channels.h"
-#include "console_output.h"
-#include "expressions.h"
+#include "files/channels.h"
+#include "host/console_output.h"
+#include "statements/expressions.h"
 
 struct ConsoleTarget {};
 inline constexpr ConsoleTarget kConsole{};

@@ -1,5 +1,5 @@
 // The program title.
-#include "program_title.h"
+#include "host/program_title.h"
 
 namespace {
 std::string title;

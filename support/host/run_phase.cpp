@@ -1,14 +1,14 @@
 // The run phase and the shutdown.
-#include "run_phase.h"
+#include "host/run_phase.h"
 
-#include "channels.h"
-#include "error_report.h"
-#include "error_trap.h"
-#include "main_window.h"
-#include "message_poll.h"
-#include "run_state.h"
-#include "runtime.h"
-#include "statement_hook.h"
+#include "files/channels.h"
+#include "host/error_report.h"
+#include "statements/error_trap.h"
+#include "host/main_window.h"
+#include "host/message_poll.h"
+#include "host/run_state.h"
+#include "statements/runtime.h"
+#include "statements/statement_hook.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The course of the run as the host follows it.
-#include "run_state.h"
+#include "host/run_state.h"
 
-#include "channels.h"
-#include "error_numbers.h"
+#include "files/channels.h"
+#include "values/error_numbers.h"
 
 using run_state::run;
 

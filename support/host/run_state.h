@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "window.h"
+#include "platform/window.h"
 
 // Process statuses besides 0 and the end call's code.
 namespace exit_status {

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "statement_hook.h"
+#include "statements/statement_hook.h"
 
 struct RuntimeOptions {
   std::uint16_t message_poll_interval;  // statements skipped between two polls

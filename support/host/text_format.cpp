@@ -1,6 +1,6 @@
 // Fills a cp932 text pattern without the C library's formatting, which would read the pattern in the locale's
 // encoding.
-#include "text_format.h"
+#include "host/text_format.h"
 
 std::string FillPattern(std::string_view pattern, std::initializer_list<std::string_view> values) {
   std::string text;

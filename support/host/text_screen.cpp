@@ -1,9 +1,9 @@
 // The console's text screen: the screen write, the cursor, the view origin, painting and the copy as text.
-#include "text_screen.h"
+#include "host/text_screen.h"
 
 #include <algorithm>
 
-#include "shift_jis.h"
+#include "texts/shift_jis.h"
 
 using platform::ByteRole;
 using platform::Cell;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "window.h"
+#include "platform/window.h"
 
 class TextScreen {
  public:

@@ -1,9 +1,9 @@
 // The host's answers to its main window.
-#include "window_events.h"
+#include "host/window_events.h"
 
-#include "main_window.h"
-#include "program_title.h"
-#include "run_state.h"
+#include "host/main_window.h"
+#include "host/program_title.h"
+#include "host/run_state.h"
 #include "texts.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // changes, the copy as text and a close.
 #pragma once
 
-#include "window.h"
+#include "platform/window.h"
 
 inline constexpr std::uint8_t kBreakKey = 3;
 

@@ -1,10 +1,10 @@
 // The buffer in which a printed item is formatted.
-#include "work_buffer.h"
+#include "host/work_buffer.h"
 
 #include <cstring>
 
-#include "error_trap.h"
-#include "memory.h"
+#include "statements/error_trap.h"
+#include "values/memory.h"
 
 WorkBuffer::WorkBuffer(std::span<std::uint8_t> fixed, std::size_t capacity)
     : data_(fixed.data()), capacity_(fixed.size()) {

@@ -1,12 +1,12 @@
 // The argument area and its records.
-#include "argument_area.h"
+#include "values/argument_area.h"
 
 #include <new>
 
-#include "error_trap.h"
-#include "memory.h"
-#include "run_context.h"
-#include "string_values.h"
+#include "values/raise_error.h"
+#include "values/memory.h"
+#include "values/run_context.h"
+#include "values/string_values.h"
 
 namespace {
 

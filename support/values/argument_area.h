@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "string_descriptor.h"
+#include "values/string_descriptor.h"
 
 inline constexpr std::size_t kArgumentAreaSize = 65535;
 

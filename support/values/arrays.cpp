@@ -1,11 +1,11 @@
 // Arrays: dimensioning, element addresses and release.
-#include "arrays.h"
+#include "values/arrays.h"
 
-#include "error_trap.h"
-#include "memory.h"
-#include "run_context.h"
-#include "string_descriptor.h"
-#include "string_values.h"
+#include "values/raise_error.h"
+#include "values/memory.h"
+#include "values/run_context.h"
+#include "values/string_descriptor.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The byte functions: parts of a text by byte position, byte search and texts from byte codes.
 #include <algorithm>
 
-#include "error_trap.h"
-#include "operand_checks.h"
-#include "scratch_buffer.h"
-#include "string_functions.h"
-#include "string_values.h"
+#include "values/raise_error.h"
+#include "values/operand_checks.h"
+#include "values/scratch_buffer.h"
+#include "values/string_functions.h"
+#include "values/string_values.h"
 
 namespace {
 

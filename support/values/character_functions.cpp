@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string_view>
 
-#include "error_trap.h"
-#include "operand_checks.h"
-#include "shift_jis.h"
-#include "string_functions.h"
-#include "string_values.h"
+#include "values/raise_error.h"
+#include "values/operand_checks.h"
+#include "texts/shift_jis.h"
+#include "values/string_functions.h"
+#include "values/string_values.h"
 
 void LeftChars(std::int32_t count) {
   PoppedString s;

@@ -3,10 +3,10 @@
 #include <optional>
 #include <string_view>
 
-#include "scratch_buffer.h"
-#include "shift_jis.h"
-#include "string_functions.h"
-#include "string_values.h"
+#include "values/scratch_buffer.h"
+#include "texts/shift_jis.h"
+#include "values/string_functions.h"
+#include "values/string_values.h"
 #include "texts.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Memory blocks of the runtime, with refusal controls for testing the out-of-memory paths.
-#include "memory.h"
+#include "values/memory.h"
 
 #include <cstdlib>
 #include <limits>

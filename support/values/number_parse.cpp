@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "error_trap.h"
-#include "numbers.h"
-#include "string_values.h"
+#include "values/raise_error.h"
+#include "values/numbers.h"
+#include "values/string_values.h"
 
 namespace {
 

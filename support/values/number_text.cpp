@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "numbers.h"
-#include "string_values.h"
+#include "values/numbers.h"
+#include "values/string_values.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "error_trap.h"
+#include "values/raise_error.h"
 
 inline void RequireNotNegative(std::int32_t value) {
   if (value < 0) RaiseError(error::kBadArgument);

@@ -1,5 +1,5 @@
 // The run-time context of the running code, the error state and the module blocks.
-#include "run_context.h"
+#include "values/run_context.h"
 
 #include "texts.h"
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string_view>
 
-#include "error_numbers.h"
+#include "values/error_numbers.h"
 
 // Identifies a module of the converter; its name appears in error reports.
 struct ModuleBlock {

@@ -1,11 +1,11 @@
 // The scratch buffer for building results.
-#include "scratch_buffer.h"
+#include "values/scratch_buffer.h"
 
 #include <cstring>
 #include <stdexcept>
 
-#include "error_trap.h"
-#include "memory.h"
+#include "values/raise_error.h"
+#include "values/memory.h"
 
 namespace {
 std::uint8_t static_buffer[ScratchBuffer::kStaticSize];

@@ -1,12 +1,12 @@
 // The string space: storing, freeing, compacting, growing and shrinking, with owner correction after every move.
-#include "string_space.h"
+#include "values/string_space.h"
 
 #include <cstring>
 #include <memory>
 
-#include "error_trap.h"
-#include "memory.h"
-#include "run_context.h"
+#include "values/raise_error.h"
+#include "values/memory.h"
+#include "values/run_context.h"
 
 namespace string_space {
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "run_context.h"
-#include "string_descriptor.h"
+#include "values/run_context.h"
+#include "values/string_descriptor.h"
 
 namespace string_space {
 

@@ -1,10 +1,10 @@
 // The string stack of pending operands: making it, and emptying it after an error.
-#include "string_stack.h"
+#include "values/string_stack.h"
 
 #include <stdexcept>
 
-#include "error_trap.h"
-#include "memory.h"
+#include "values/raise_error.h"
+#include "values/memory.h"
 
 namespace string_stack {
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "string_descriptor.h"
-#include "string_space.h"
+#include "values/string_descriptor.h"
+#include "values/string_space.h"
 
 namespace string_stack {
 

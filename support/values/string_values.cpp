@@ -1,12 +1,12 @@
 // The core operations on string values.
-#include "string_values.h"
+#include "values/string_values.h"
 
 #include <cstring>
 
-#include "error_trap.h"
-#include "scratch_buffer.h"
-#include "string_space.h"
-#include "string_stack.h"
+#include "values/raise_error.h"
+#include "values/scratch_buffer.h"
+#include "values/string_space.h"
+#include "values/string_stack.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "string_descriptor.h"
-#include "string_space.h"
-#include "string_stack.h"
+#include "values/string_descriptor.h"
+#include "values/string_space.h"
+#include "values/string_stack.h"
 
 // The operand pushes and pops, and the release, run for nearly every operand of every statement: they are inline.
 inline void PushStringVariable(StringDescriptor& variable) {

@@ -1,10 +1,10 @@
 // Trimming spaces and changing the case of a text, walking it character by character.
 #include <cstring>
 
-#include "scratch_buffer.h"
-#include "shift_jis.h"
-#include "string_functions.h"
-#include "string_values.h"
+#include "values/scratch_buffer.h"
+#include "texts/shift_jis.h"
+#include "values/string_functions.h"
+#include "values/string_values.h"
 
 namespace {
 

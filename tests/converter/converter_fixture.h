@@ -5,12 +5,12 @@
 #include <string>
 #include <string_view>
 
-#include "converter.h"
-#include "error_trap.h"
+#include "converter/converter.h"
+#include "statements/error_trap.h"
 #include "files/file_fixture.h"
 #include "host/recording_window.h"
-#include "run_state.h"
-#include "statements.h"
+#include "host/run_state.h"
+#include "statements/statements.h"
 
 struct Report {
   RuntimeErrorNumber number = 0;

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "file_fixture.h"
-#include "files.h"
+#include "platform/files.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "file_dialogs.h"
+#include "files/file_dialogs.h"
 #include "file_fixture.h"
-#include "files.h"
+#include "platform/files.h"
 #include "texts.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <random>
 #include <string>
 
-#include "channels.h"
-#include "directory_search.h"
+#include "files/channels.h"
+#include "files/directory_search.h"
 #include "values/runtime_fixture.h"
 
 inline std::string Read(const std::string& path) {

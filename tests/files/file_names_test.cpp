@@ -2,7 +2,7 @@
 #include <filesystem>
 
 #include "file_fixture.h"
-#include "files.h"
+#include "platform/files.h"
 
 namespace {
 

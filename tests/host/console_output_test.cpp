@@ -2,10 +2,10 @@
 // column moves.
 #include <gtest/gtest.h>
 
-#include "channel_table.h"
-#include "console_output.h"
-#include "output_buffer.h"
-#include "print_format.h"
+#include "files/channel_table.h"
+#include "host/console_output.h"
+#include "files/output_buffer.h"
+#include "host/print_format.h"
 #include "files/file_fixture.h"
 #include "recording_window.h"
 

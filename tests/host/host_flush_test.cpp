@@ -1,8 +1,8 @@
 // What a user finds in an output file while the host waits for a key after a report or the break key: the whole
 // records the program printed; the record under way is never finished, and the shutdown drops it.
-#include "error_report.h"
+#include "host/error_report.h"
 #include "files/file_fixture.h"
-#include "message_poll.h"
+#include "host/message_poll.h"
 #include "recording_window.h"
 
 namespace {

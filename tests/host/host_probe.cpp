@@ -6,14 +6,14 @@
 #include <string>
 #include <string_view>
 
-#include "channels.h"
-#include "console_output.h"
-#include "error_trap.h"
-#include "host.h"
-#include "routine.h"
-#include "statements.h"
-#include "string_values.h"
-#include "text_screen.h"
+#include "files/channels.h"
+#include "host/console_output.h"
+#include "statements/error_trap.h"
+#include "host/host.h"
+#include "statements/routine.h"
+#include "statements/statements.h"
+#include "values/string_values.h"
+#include "host/text_screen.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "main_window.h"
-#include "run_state.h"
+#include "host/main_window.h"
+#include "host/run_state.h"
 #include "values/runtime_fixture.h"
-#include "window.h"
+#include "platform/window.h"
 
 // What the window was asked, and what it is to hand back; it outlives the window.
 struct Recording {

@@ -4,17 +4,17 @@
 
 #include <cstdlib>
 
-#include "console_output.h"
-#include "error_report.h"
+#include "host/console_output.h"
+#include "host/error_report.h"
 #include "files/file_fixture.h"
 #include "host/install_folder.h"
-#include "message_poll.h"
+#include "host/message_poll.h"
 #include "messages.h"
-#include "program_title.h"
+#include "host/program_title.h"
 #include "recording_window.h"
-#include "routine.h"
-#include "run_phase.h"
-#include "text_format.h"
+#include "statements/routine.h"
+#include "host/run_phase.h"
+#include "host/text_format.h"
 #include "texts.h"
 
 namespace {

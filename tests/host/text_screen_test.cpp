@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "recording_window.h"
-#include "text_screen.h"
-#include "window_events.h"
+#include "host/text_screen.h"
+#include "host/window_events.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <clocale>
 #include <vector>
 
-#include "display_text.h"
+#include "platform/posix/display_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Terminal input bytes to keys: escape sequences as one key, a lone Escape after its wait.
 #include <gtest/gtest.h>
 
-#include "key_decoder.h"
+#include "platform/posix/key_decoder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "numbers.h"
+#include "values/numbers.h"
 #include "runtime_fixture.h"
 
 namespace {

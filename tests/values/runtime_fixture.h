@@ -8,14 +8,14 @@
 #include <string>
 #include <string_view>
 
-#include "error_trap.h"
-#include "memory.h"
-#include "run_context.h"
-#include "statement_hook.h"
-#include "runtime.h"
-#include "string_space.h"
-#include "string_stack.h"
-#include "string_values.h"
+#include "statements/error_trap.h"
+#include "values/memory.h"
+#include "values/run_context.h"
+#include "statements/statement_hook.h"
+#include "statements/runtime.h"
+#include "values/string_space.h"
+#include "values/string_stack.h"
+#include "values/string_values.h"
 
 class RuntimeTest : public ::testing::Test {
  protected:
@@ -45,6 +45,7 @@ inline RuntimeErrorNumber ErrorOf(const std::function<void()>& operation) {
   try {
     operation();
   } catch (const RuntimeErrorSignal&) {
+    RestoreAfterError();
     const RuntimeErrorNumber number = Errors().number;
     Errors() = ErrorState{};
     return number;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "runtime_fixture.h"
-#include "string_functions.h"
+#include "values/string_functions.h"
 
 namespace {
 

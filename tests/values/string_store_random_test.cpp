@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "argument_area.h"
-#include "named_routine.h"
+#include "values/argument_area.h"
+#include "statements/named_routine.h"
 #include "runtime_fixture.h"
-#include "string_functions.h"
+#include "values/string_functions.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 #include <array>
 #include <string>
 
-#include "argument_area.h"
+#include "values/argument_area.h"
 #include "runtime_fixture.h"
-#include "scratch_buffer.h"
+#include "values/scratch_buffer.h"
 
 namespace {
 

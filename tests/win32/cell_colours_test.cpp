@@ -1,7 +1,7 @@
 // The console's colours: white on black by default, bright and dim variants by attribute, reverse swapped.
 #include <gtest/gtest.h>
 
-#include "cell_colours.h"
+#include "platform/win32/cell_colours.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 
 #include <string>
 
-#include "console_window.h"
-#include "main_window.h"
-#include "run_state.h"
-#include "text_screen.h"
+#include "platform/win32/console_window.h"
+#include "host/main_window.h"
+#include "host/run_state.h"
+#include "host/text_screen.h"
 #include "texts.h"
-#include "window_events.h"
+#include "host/window_events.h"
 
 namespace {
 

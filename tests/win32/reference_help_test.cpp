@@ -1,7 +1,7 @@
 // The help contexts of run-time errors: the window errors are numbered apart in the help file.
 #include <gtest/gtest.h>
 
-#include "reference_help.h"
+#include "platform/win32/reference_help.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "host/install_folder.h"
-#include "message_library.h"
+#include "platform/message_library.h"
 #include "messages.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // What the terminal console and the transcript share.
-#include "console_io.h"
+#include "platform/posix/console_io.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "signal_flags.h"
+#include "platform/posix/signal_flags.h"
 
 namespace platform::posix {
 

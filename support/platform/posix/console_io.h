@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "key_decoder.h"
-#include "signal_flags.h"
-#include "window.h"
+#include "platform/posix/key_decoder.h"
+#include "platform/posix/signal_flags.h"
+#include "platform/window.h"
 
 namespace platform::posix {
 

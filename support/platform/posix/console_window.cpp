@@ -1,11 +1,11 @@
 // The console on POSIX: the terminal when both standard input and output are terminals, else a transcript.
 #include <unistd.h>
 
-#include "console_io.h"
-#include "display_text.h"
-#include "signal_flags.h"
-#include "terminal_window.h"
-#include "transcript_window.h"
+#include "platform/posix/console_io.h"
+#include "platform/posix/display_text.h"
+#include "platform/posix/signal_flags.h"
+#include "platform/posix/terminal_window.h"
+#include "platform/posix/transcript_window.h"
 
 namespace platform {
 

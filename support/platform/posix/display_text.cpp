@@ -1,5 +1,5 @@
 // cp932 cells and texts in the terminal's encoding.
-#include "display_text.h"
+#include "platform/posix/display_text.h"
 
 #include <langinfo.h>
 
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <cwchar>
 
-#include "shift_jis.h"
+#include "texts/shift_jis.h"
 
 namespace platform::posix {
 

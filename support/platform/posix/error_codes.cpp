@@ -1,5 +1,5 @@
 // Translation of errno values into Win32 error codes.
-#include "error_codes.h"
+#include "platform/posix/error_codes.h"
 
 #include <sys/stat.h>
 

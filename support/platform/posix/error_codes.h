@@ -1,7 +1,7 @@
 // Translation of errno values into the error codes Win32 gives for the same failures.
 #pragma once
 
-#include "files.h"
+#include "platform/files.h"
 
 namespace platform {
 

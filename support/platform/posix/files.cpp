@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "error_codes.h"
-#include "files.h"
-#include "sharing.h"
+#include "platform/posix/error_codes.h"
+#include "platform/files.h"
+#include "platform/posix/sharing.h"
 
 namespace platform {
 namespace {

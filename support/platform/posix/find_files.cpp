@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "files.h"
-#include "name_pattern.h"
+#include "platform/files.h"
+#include "platform/posix/name_pattern.h"
 
 namespace platform {
 namespace {

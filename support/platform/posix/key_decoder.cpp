@@ -1,5 +1,5 @@
 // Terminal input bytes to keys.
-#include "key_decoder.h"
+#include "platform/posix/key_decoder.h"
 
 namespace platform::posix {
 

@@ -1,5 +1,5 @@
 // The error-message library on POSIX: the install folder is $VELBRIX (ending with "/"), else the executable's folder.
-#include "message_library.h"
+#include "platform/message_library.h"
 
 #include <dlfcn.h>
 #include <unistd.h>

@@ -1,9 +1,9 @@
 // Matching file names against search patterns, character by character.
-#include "name_pattern.h"
+#include "platform/posix/name_pattern.h"
 
 #include <cstdint>
 
-#include "shift_jis.h"
+#include "texts/shift_jis.h"
 
 namespace platform {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "files.h"
+#include "platform/files.h"
 
 namespace platform {
 namespace {

@@ -1,5 +1,5 @@
 // Share modes emulated with open file description locks on marker bytes.
-#include "sharing.h"
+#include "platform/posix/sharing.h"
 
 #include <fcntl.h>
 

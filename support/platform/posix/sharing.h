@@ -3,7 +3,7 @@
 // the markers of the others first. Only opens by this program take part; other programs are not held back.
 #pragma once
 
-#include "files.h"
+#include "platform/files.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // Signals as flags and a wake-up pipe.
-#include "signal_flags.h"
+#include "platform/posix/signal_flags.h"
 
 #include <fcntl.h>
 #include <unistd.h>

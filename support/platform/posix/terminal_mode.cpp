@@ -1,5 +1,5 @@
 // Raw keyboard mode and the terminal given back on every way out.
-#include "terminal_mode.h"
+#include "platform/posix/terminal_mode.h"
 
 #include <termios.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 // The console on an interactive terminal. Drawing goes to a buffer that is written when the terminal is looked at
 // (every few milliseconds of polling), before a wait and at the end, so a busy program makes few system calls.
-#include "terminal_window.h"
+#include "platform/posix/terminal_window.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "console_io.h"
-#include "display_text.h"
-#include "shift_jis.h"
-#include "terminal_mode.h"
+#include "platform/posix/console_io.h"
+#include "platform/posix/display_text.h"
+#include "texts/shift_jis.h"
+#include "platform/posix/terminal_mode.h"
 #include "texts.h"
 
 namespace platform::posix {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string_view>
 
-#include "window.h"
+#include "platform/window.h"
 
 namespace platform::posix {
 

@@ -1,5 +1,5 @@
 // The console as a transcript on standard output.
-#include "transcript_window.h"
+#include "platform/posix/transcript_window.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 #include <array>
 #include <string>
 
-#include "console_io.h"
-#include "display_text.h"
+#include "platform/posix/console_io.h"
+#include "platform/posix/display_text.h"
 
 namespace platform::posix {
 

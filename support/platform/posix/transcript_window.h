@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "window.h"
+#include "platform/window.h"
 
 namespace platform::posix {
 

@@ -1,5 +1,5 @@
 // The text and background palettes of the console.
-#include "cell_colours.h"
+#include "platform/win32/cell_colours.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "console_window.h"
-#include "failure_boxes.h"
+#include "platform/win32/console_window.h"
+#include "platform/win32/failure_boxes.h"
 
 namespace platform::win32 {
 namespace {

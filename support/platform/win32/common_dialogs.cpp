@@ -1,6 +1,6 @@
 // The common dialogs with the request's title, filter list, folder, initial name and flags. The structure size is
 // the one of this build's OPENFILENAMEA: the dialogs refuse any other.
-#include "common_dialogs.h"
+#include "platform/win32/common_dialogs.h"
 
 #include <windows.h>
 #include <commdlg.h>
@@ -9,7 +9,7 @@
 #include <array>
 #include <cstring>
 
-#include "console_window.h"
+#include "platform/win32/console_window.h"
 
 namespace platform::win32 {
 

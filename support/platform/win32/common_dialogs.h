@@ -1,7 +1,7 @@
 // The open and save dialogs of the Win32 host: GetOpenFileNameA and GetSaveFileNameA, owned by the main window.
 #pragma once
 
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 namespace platform::win32 {
 

@@ -2,8 +2,8 @@
 // the caret at the cursor.
 #include <string>
 
-#include "cell_colours.h"
-#include "console_window.h"
+#include "platform/win32/cell_colours.h"
+#include "platform/win32/console_window.h"
 
 namespace platform::win32 {
 

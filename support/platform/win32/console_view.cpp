@@ -2,7 +2,7 @@
 // scroll bars that move it.
 #include <algorithm>
 
-#include "console_window.h"
+#include "platform/win32/console_window.h"
 
 namespace platform::win32 {
 

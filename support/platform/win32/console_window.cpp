@@ -1,12 +1,12 @@
 // The console window: its creation, the messages of its window procedure, the polls and waits, boxes, and the
 // host's close.
-#include "console_window.h"
+#include "platform/win32/console_window.h"
 
 #include <algorithm>
 
-#include "failure_boxes.h"
-#include "reference_help.h"
-#include "window_classes.h"
+#include "platform/win32/failure_boxes.h"
+#include "platform/win32/reference_help.h"
+#include "platform/win32/window_classes.h"
 
 namespace platform::win32 {
 namespace {

@@ -1,5 +1,5 @@
 // Boxes for memory and the clipboard refused.
-#include "failure_boxes.h"
+#include "platform/win32/failure_boxes.h"
 
 #include <string>
 #include <string_view>

@@ -4,7 +4,7 @@
 // windows.h names SetCurrentDirectoryA by this macro; the seam's function of the same name is meant here.
 #undef SetCurrentDirectory
 
-#include "files.h"
+#include "platform/files.h"
 
 namespace platform {
 namespace {

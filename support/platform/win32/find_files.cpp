@@ -2,7 +2,7 @@
 // time in local time.
 #include <windows.h>
 
-#include "files.h"
+#include "platform/files.h"
 
 namespace platform {
 namespace {

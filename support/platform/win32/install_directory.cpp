@@ -1,5 +1,5 @@
 // The install directory: HKEY_CURRENT_USER "Software\TELQUAR\VELBRIX\V4.1\Env", value "Velbrix".
-#include "install_directory.h"
+#include "platform/win32/install_directory.h"
 
 #include <windows.h>
 

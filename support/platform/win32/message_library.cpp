@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "install_directory.h"
-#include "message_library.h"
+#include "platform/win32/install_directory.h"
+#include "platform/message_library.h"
 
 namespace platform {
 

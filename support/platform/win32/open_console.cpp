@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "console_window.h"
-#include "window_classes.h"
+#include "platform/win32/console_window.h"
+#include "platform/win32/window_classes.h"
 
 namespace platform {
 namespace {

@@ -1,10 +1,10 @@
 // WinHelpA on the help file in the registry's install directory.
-#include "reference_help.h"
+#include "platform/win32/reference_help.h"
 
 #include <string>
 
-#include "install_directory.h"
-#include "run_context.h"
+#include "platform/win32/install_directory.h"
+#include "values/run_context.h"
 
 namespace platform::win32 {
 namespace {

@@ -1,11 +1,11 @@
 // Registration of the window classes and the console's system menu.
-#include "window_classes.h"
+#include "platform/win32/window_classes.h"
 
 #include <array>
 
-#include "console_window.h"
+#include "platform/win32/console_window.h"
 #include "texts.h"
-#include "window_procedure.h"
+#include "platform/win32/window_procedure.h"
 
 namespace platform::win32 {
 namespace {

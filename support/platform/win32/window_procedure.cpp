@@ -1,9 +1,9 @@
 // `$PbMainWndProc`: the exported window procedure of "K7V2CLASS". It hands its arguments to the main window
 // procedure, which finds the console on the window's extra word 0 (hung there at WM_CREATE from the creation
 // record) and lets DefWindowProcA answer what the console leaves.
-#include "window_procedure.h"
+#include "platform/win32/window_procedure.h"
 
-#include "console_window.h"
+#include "platform/win32/console_window.h"
 
 namespace {
 

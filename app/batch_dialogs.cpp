@@ -1,10 +1,10 @@
 // Dialog answers from the command line.
-#include "batch_dialogs.h"
+#include "app/batch_dialogs.h"
 
 #include <cstdio>
 
-#include "files.h"
-#include "run_phase.h"
+#include "platform/files.h"
+#include "host/run_phase.h"
 
 namespace {
 

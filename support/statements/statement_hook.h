@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "error_trap.h"
-#include "run_context.h"
+#include "statements/error_trap.h"
+#include "values/run_context.h"
 
 // The host's poll runs at the first statement and then at every eleventh. It is a plain function: it runs some
 // hundred thousand times a second and mostly finds nothing to do.

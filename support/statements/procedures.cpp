@@ -1,12 +1,12 @@
 // Frames of the named routines on a frame stack with a fixed budget.
-#include "procedures.h"
+#include "statements/procedures.h"
 
-#include "arrays.h"
-#include "error_trap.h"
-#include "run_context.h"
-#include "string_space.h"
-#include "string_values.h"
-#include "statement_hook.h"
+#include "values/arrays.h"
+#include "statements/error_trap.h"
+#include "values/run_context.h"
+#include "values/string_space.h"
+#include "values/string_values.h"
+#include "statements/statement_hook.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The statement hook: the host poll and the depth of the local routine calls.
-#include "statement_hook.h"
+#include "statements/statement_hook.h"
 
 namespace {
 

@@ -18,11 +18,12 @@
 #include <unordered_map>
 #include <vector>
 
-#include "error_trap.h"
-#include "flow.h"
-#include "run_context.h"
-#include "statement_hook.h"
-#include "string_stack.h"
+#include "statements/error_trap.h"
+#include "values/argument_area.h"
+#include "statements/flow.h"
+#include "values/run_context.h"
+#include "statements/statement_hook.h"
+#include "values/string_stack.h"
 
 enum class EntryKind : std::uint8_t {
   Do,      // runs its body
@@ -372,7 +373,11 @@ void RunRoutine(const Routine<State>& routine, State& state) {
       RunSteps(routine, index, state);
       return;
     } catch (const RuntimeErrorSignal&) {
+      // As a protected call does: the stack is emptied on the way out, and a frame that catches the error also
+      // drops the argument records it made before it resumes.
+      RestoreAfterError();
       const std::string_view label = CatchingLabel();
+      ReleaseFrameArguments();
       const std::size_t failed = Errors().retry;
       Errors().resume_next = failed < routine.size() ? routine.steps()[failed].next : kNoStatement;
       index = routine.IndexOf(label);

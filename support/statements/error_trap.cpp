@@ -1,11 +1,7 @@
-// Raising run-time errors, the error trap of a frame and resuming from its handler.
-#include "error_trap.h"
+// The error trap of a frame: catching a raised error, cleaning up after it and resuming from the handler.
+#include "statements/error_trap.h"
 
-#include <cfenv>
-#include <limits>
-
-#include "argument_area.h"
-#include "string_values.h"
+#include "values/string_values.h"
 
 namespace {
 
@@ -33,27 +29,7 @@ Flow ResumeAtStatement(std::size_t statement) {
 
 }  // namespace
 
-void RaiseError(RuntimeErrorNumber number) {
-  std::feclearexcept(FE_ALL_EXCEPT);
-  ErrorState& errors = Errors();
-  if (errors.raising) throw RuntimeErrorSignal{};
-  const RunContext& context = Context();
-  errors.number = number;
-  errors.line = context.line;
-  errors.module = context.module;
-  errors.raising = true;
-  errors.catch_limit = std::numeric_limits<std::uint32_t>::max();
-  if (errors.in_handler) {
-    errors.in_handler = false;
-    errors.catch_limit = errors.handler_frame;
-  }
-  ResetStringStack();
-  throw RuntimeErrorSignal{};
-}
-
 void SetErrorTrap(std::string_view label) { Context().trap_label = label; }
-
-RuntimeErrorNumber ErrorNumber() { return Errors().number; }
 
 Flow ResumeNext() { return ResumeAtStatement(Errors().resume_next); }
 Flow ResumeRetry() { return ResumeAtStatement(Errors().retry); }
@@ -64,11 +40,12 @@ Flow ResumeAt(std::size_t statement) {
   return JumpTo(statement);
 }
 
+void RestoreAfterError() { ResetStringStack(); }
+
 std::string_view CatchingLabel() {
   RunContext& context = Context();
   ErrorState& errors = Errors();
   if (context.trap_label.empty() || context.frame >= errors.catch_limit) throw;
-  ReleaseFrameArguments();
   errors.handler_frame = context.frame;
   errors.line = context.line;
   errors.retry = context.statement;

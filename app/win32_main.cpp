@@ -6,16 +6,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "batch_dialogs.h"
-#include "command_line.h"
-#include "common_dialogs.h"
-#include "converter.h"
-#include "host.h"
-#include "program_title.h"
+#include "app/dispatch.h"
+#include "host/program_title.h"
+#include "platform/win32/common_dialogs.h"
 
 namespace {
 
-constexpr int kBadCommandLine = 2;
 constexpr DWORD kModuleNameSize = 128;
 
 // Text for whoever started the program: standard error when there is one, else a box.
@@ -43,27 +39,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   char* program_argv[] = {module.data(), nullptr};
   SetProgramTitle(TitleFromPath(module));
   const Command command = ParseCommandLine(__argc, __argv, true);
-  switch (command.kind) {
-    case CommandKind::Help:
-      Tell(UsageText());
-      return 0;
-    case CommandKind::Version:
-      Tell("qelvorin 0.31\n");
-      return 0;
-    case CommandKind::Refused:
-      Tell("qelvorin: " + command.reason + "\n" + UsageText());
-      return kBadCommandLine;
-    case CommandKind::BadOperand:
-      Tell("qelvorin: " + command.reason + "\n");
-      return kBadCommandLine;
-    case CommandKind::Batch: {
-      BatchDialogs dialogs(command.mailboxes, command.output);
-      return RunHost(1, program_argv, [&dialogs] { return RunConverter(dialogs); },
-                     {platform::ConsoleKind::Transcript});
-    }
-    case CommandKind::Interactive:
-      break;
-  }
   platform::win32::CommonDialogs dialogs;
-  return RunHost(1, program_argv, [&dialogs] { return RunConverter(dialogs); });
+  return Dispatch(command, {1, program_argv, Tell, Tell, dialogs});
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs.h"
+#include "platform/dialogs.h"
 
 class BatchDialogs : public platform::FileDialogs {
  public:

@@ -1,10 +1,10 @@
 // Statements, local and named routines, and the error trap, run through the statement executor.
 #include <vector>
 
-#include "argument_area.h"
-#include "named_routine.h"
-#include "statements.h"
-#include "runtime_fixture.h"
+#include "values/argument_area.h"
+#include "statements/named_routine.h"
+#include "statements/statements.h"
+#include "values/runtime_fixture.h"
 
 namespace {
 

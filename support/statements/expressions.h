@@ -20,9 +20,9 @@
 #include <type_traits>
 #include <utility>
 
-#include "numbers.h"
-#include "string_functions.h"
-#include "string_values.h"
+#include "values/numbers.h"
+#include "values/string_functions.h"
+#include "values/string_values.h"
 
 struct StringExpressionTag {};
 struct NumberExpressionTag {};

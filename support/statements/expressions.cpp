@@ -1,5 +1,5 @@
 // Arithmetic of the expression helpers: the wider operand type decides the result's precision.
-#include "expressions.h"
+#include "statements/expressions.h"
 
 #include <algorithm>
 #include <cmath>

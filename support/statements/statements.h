@@ -12,7 +12,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "routine.h"
+#include "statements/routine.h"
 
 // A name for the statement that follows.
 constexpr EntrySpec Label(std::string_view name) { return {EntryKind::Label, 0, name, {}, true}; }

@@ -1,5 +1,5 @@
 // The command line: options, operands, and the checks a batch run makes before it writes anything.
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <unistd.h>
 
@@ -7,8 +7,8 @@
 #include <string_view>
 #include <system_error>
 
-#include "dialogs.h"
-#include "files.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
 
 namespace {
 

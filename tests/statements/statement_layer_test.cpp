@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "argument_area.h"
-#include "named_routine.h"
-#include "procedures.h"
-#include "runtime_fixture.h"
-#include "statements.h"
+#include "values/argument_area.h"
+#include "statements/named_routine.h"
+#include "statements/procedures.h"
+#include "values/runtime_fixture.h"
+#include "statements/statements.h"
 
 namespace {
 

@@ -1,0 +1,12 @@
+// Raising a run-time error: every layer raises, so this only records the error and throws. Catching it, cleaning
+// up after it and resuming belong to the statement machine's error trap.
+#pragma once
+
+#include "values/error_numbers.h"
+
+// Records the number, the line and the module of the statement under way and throws RuntimeErrorSignal. A raise
+// while another is being raised only abandons the failing operation; its number is not recorded.
+[[noreturn]] void RaiseError(RuntimeErrorNumber number);
+
+// The number of the error last raised, 0 once a handler has resumed.
+RuntimeErrorNumber ErrorNumber();
