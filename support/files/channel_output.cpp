@@ -29,14 +29,20 @@ void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::si
   control.print_column = line_start != bytes ? after : control.print_column + after;
 }
 
+platform::ErrorCode WriteEndMark(FileRecord& file) {
+  const std::uint8_t mark = kEndOfFileMark;
+  const platform::ErrorCode failure = CollectOutput(file, &mark, 1);
+  return failure != 0 ? failure : WritePending(file);
+}
+
 // Writes what is pending and the end-of-file mark of an output file, and releases the file; returns the first
-// write failure.
+// write failure. A file cut back to its whole records by a failed write still gets its mark.
 platform::ErrorCode Close(FileRecord& file) {
   platform::ErrorCode failure = 0;
   if (file.kind == FileKind::Output || file.kind == FileKind::Append) {
-    const std::uint8_t mark = kEndOfFileMark;
-    failure = CollectOutput(file, &mark, 1);
-    if (failure == 0) failure = WritePending(file);
+    failure = WritePending(file);
+    const platform::ErrorCode mark_failure = WriteEndMark(file);
+    if (failure == 0) failure = mark_failure;
   }
   platform::CloseFile(file.handle);
   memory::Free(file.pending.bytes);

@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <string_view>
 
+#include "platform/files.h"
 #include "values/string_descriptor.h"
 
 inline constexpr std::int32_t kLastChannel = 255;
@@ -28,6 +31,10 @@ inline constexpr std::int32_t kExclusive = 4;
 
 // Pops the file name and opens it on the channel.
 void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode);
+// Told of a file to be written that the platform would not create or open (its full path and the platform's
+// reason), just before the run-time error is raised: a batch run says in one line what the error number does not.
+using WriteOpenFailureWatch = std::function<void(std::string_view path, platform::ErrorCode reason)>;
+void WatchWriteOpenFailures(WriteOpenFailureWatch watch);
 
 // Printed output: the object a channel is open on, and the finished bytes of each printed item.
 using ChannelObject = std::int32_t;

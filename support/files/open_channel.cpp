@@ -111,10 +111,18 @@ OwnedRecord AllocateRecord(std::int32_t mode, std::uint16_t record_length) {
   return record;
 }
 
+WriteOpenFailureWatch& WriteOpenFailures() {
+  static WriteOpenFailureWatch watch;
+  return watch;
+}
+
 platform::FileHandle OpenOrRaise(const char* path, platform::Access access, platform::Creation creation,
                                  platform::Sharing sharing) {
   const platform::OpenResult opened = platform::OpenFile(path, access, creation, sharing);
-  if (opened.error != 0) RaiseError(OpenFailureError(opened.error));
+  if (opened.error != 0) {
+    if (access != platform::Access::Read && WriteOpenFailures()) WriteOpenFailures()(path, opened.error);
+    RaiseError(OpenFailureError(opened.error));
+  }
   return opened.handle;
 }
 
@@ -167,6 +175,8 @@ void OpenDiskFile(FileRecord& record, const std::string& name, std::int32_t mode
 }
 
 }  // namespace
+
+void WatchWriteOpenFailures(WriteOpenFailureWatch watch) { WriteOpenFailures() = std::move(watch); }
 
 void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode) {
   PoppedString popped;

@@ -2,6 +2,7 @@
 //   host_probe report        prints two lines, counts to 30 in place, then fails with error 53 at line 90
 //   host_probe loop FILE     writes a whole record and the start of another to FILE on channel 3, says "ready" and
 //                            runs until it is stopped
+//   host_probe chatter FILE  the loop, saying a line every time round
 //   host_probe batch         the report program with the console forced to a transcript
 #include <string>
 #include <string_view>
@@ -21,6 +22,7 @@ struct Probe {
   float count = 0;
   std::int32_t row = 0;
   std::string path;
+  bool chatter = false;
 };
 
 void Say(std::string_view text) {
@@ -67,6 +69,7 @@ const Routine<Probe> kLoop(kQelvorinModule, {
      }},
     {30, [](Probe&) { Say("ready"); }},
     {"again", 40, [](Probe& p) { p.count += 1; }},
+    {45, [](Probe& p) { if (p.chatter) Say("chatter"); }},
     GoTo(50, "again"),
 });
 
@@ -78,6 +81,7 @@ int main(int argc, char** argv) {
   if (argc > 2) probe.path = argv[2];
   HostSettings settings;
   if (mode == "batch") settings.console = platform::ConsoleKind::Transcript;
-  const Routine<Probe>& routine = mode == "loop" ? kLoop : kReport;
+  probe.chatter = mode == "chatter";
+  const Routine<Probe>& routine = mode == "loop" || probe.chatter ? kLoop : kReport;
   return RunHost(argc, argv, [&] { return RunMain(routine, probe); }, settings);
 }
