@@ -2,6 +2,7 @@
 // interactive program on a pseudo-terminal.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -71,6 +72,18 @@ TEST_F(Program, BadOperandsStopBeforeAnythingIsWritten) {
   refused_operand({mailbox, "-o", Path("pipe.ren")});
   std::filesystem::create_directory(Path("folder.ren"));
   refused_operand({mailbox, "-o", Path("folder.ren")});
+  // Nor is anything that is not a card file made one by adding ".ren": standard output, a device, a folder.
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  std::filesystem::create_directory(Path("folder"));
+  for (const std::string output : {"-", "/dev/null", ".", "..", "folder/", "folder", "folder/."}) {
+    refused_operand({mailbox, "-o", output});
+    refused_operand({mailbox, "--output=" + output});
+  }
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  EXPECT_FALSE(std::filesystem::exists("/dev/null.ren"));
+  EXPECT_FALSE(std::filesystem::exists(Path("-.ren")));
+  EXPECT_FALSE(std::filesystem::exists(Path(".ren")));
+  EXPECT_FALSE(std::filesystem::exists(Path("folder/.ren")));
   refused({mailbox});
   refused({"-o", Path("out.ren")});
   refused({"--bogus"});
@@ -175,6 +188,45 @@ TEST_F(Program, EveryRealMailboxConvertsInABatchRun) {
     const std::string bytes = Read(card);
     EXPECT_TRUE(!bytes.empty() && bytes.back() == '\x1a') << entry.path();
   }
+}
+
+// A name whose characters convert to cp932 and back as different ones would reach another file.
+TEST_F(Program, ANameThatDoesNotConvertBackExactlyIsRefused) {
+  const std::string full_width = Path("report\uFF0D" "1.ren");
+  Write(full_width, "cards\r\n\x1A");
+  probe::PipedRun run = Run({Golden("basic"), "-o", Path("report\u2212" "1.ren")});
+  EXPECT_EQ(run.status, 2) << run.errors;
+  EXPECT_EQ(Read(full_width), "cards\r\n\x1A");
+
+  std::filesystem::copy_file(kGolden / "basic.mbx", Path("mail\uFF5E" "1.mbx"));
+  std::filesystem::copy_file(kGolden / "body.mbx", Path("mail\u301C" "1.mbx"));
+  run = Run({Path("mail\u301C" "1.mbx"), "-o", Path("out.ren")});
+  EXPECT_EQ(run.status, 2) << run.errors;
+  EXPECT_FALSE(std::filesystem::exists(Path("out.ren")));
+}
+
+TEST_F(Program, AReadOnlyCardFileIsNotReplaced) {
+  Write(Path("kept.ren"), "cards\r\n\x1A");
+  std::filesystem::permissions(Path("kept.ren"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const probe::PipedRun run = Run({Golden("basic"), "-o", Path("kept.ren")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("[75]"), std::string::npos) << run.errors;
+  EXPECT_EQ(Read(Path("kept.ren")), "cards\r\n\x1A");
+}
+
+// Too few descriptors for the output: the run-time report of the unopened channel stays, and one line says why.
+TEST_F(Program, AnOutputThatCannotBeCreatedIsToldInOneLine) {
+  const probe::PipedRun run = Run({Golden("basic"), "-o", Path("out.ren")}, [] {
+    for (int descriptor = 3; descriptor < 1024; ++descriptor) close(descriptor);  // what the test process holds
+    const rlimit descriptors{6, 6};
+    setrlimit(RLIMIT_NOFILE, &descriptors);
+  });
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("qelvorin: cannot create the output file " + Path("out.ren") + ": too many open files\n"),
+            std::string::npos)
+      << run.errors;
+  EXPECT_NE(run.errors.find("[57]"), std::string::npos) << run.errors;
 }
 
 }  // namespace
