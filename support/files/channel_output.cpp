@@ -36,13 +36,13 @@ platform::ErrorCode WriteEndMark(FileRecord& file) {
 }
 
 // Writes what is pending and the end-of-file mark of an output file, and releases the file; returns the first
-// write failure. A file cut back to its whole records by a failed write still gets its mark.
+// write failure. A failed write cuts the file back to its whole records and drops what was pending, the mark with
+// it: the mark is then written once more, alone.
 platform::ErrorCode Close(FileRecord& file) {
   platform::ErrorCode failure = 0;
   if (file.kind == FileKind::Output || file.kind == FileKind::Append) {
-    failure = WritePending(file);
-    const platform::ErrorCode mark_failure = WriteEndMark(file);
-    if (failure == 0) failure = mark_failure;
+    failure = WriteEndMark(file);
+    if (failure != 0) WriteEndMark(file);
   }
   platform::CloseFile(file.handle);
   memory::Free(file.pending.bytes);

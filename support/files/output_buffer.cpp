@@ -8,9 +8,20 @@
 
 namespace {
 
+std::size_t writes_before_fault = 0;  // 0: no fault waits
+
+// A write the test control cuts off: half of its bytes reach the file, then the disk is full.
+platform::ErrorCode WriteToFile(FileRecord& file, const std::uint8_t* bytes, std::size_t length, std::size_t& written) {
+  if (writes_before_fault == 0 || --writes_before_fault != 0) {
+    return platform::WriteFile(file.handle, bytes, length, written);
+  }
+  platform::WriteFile(file.handle, bytes, length / 2, written);
+  return platform::win32_error::kDiskFull;
+}
+
 platform::ErrorCode Write(FileRecord& file, const std::uint8_t* bytes, std::size_t length) {
   std::size_t written = 0;
-  const platform::ErrorCode failure = platform::WriteFile(file.handle, bytes, length, written);
+  const platform::ErrorCode failure = WriteToFile(file, bytes, length, written);
   ControlBlock& control = *file.control;
   control.position += written;
   if (control.size < control.position) control.size = control.position;
@@ -107,3 +118,5 @@ void DropUnfinishedRecord(FileRecord& file) {
   }
   CutBackToWholeRecords(file);
 }
+
+void FailOutputWrite(std::size_t nth) { writes_before_fault = nth; }

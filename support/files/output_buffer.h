@@ -38,3 +38,7 @@ platform::ErrorCode WritePending(FileRecord& file);
 platform::ErrorCode WriteWholeRecords(FileRecord& file);
 // Forgets the record under way: its collected bytes, and what a record longer than the buffer already wrote.
 void DropUnfinishedRecord(FileRecord& file);
+
+// Test control of the failure paths: the nth write of an output file from now on (counting from 1) puts half of its
+// bytes into the file and then fails as on a full disk; 0 fails none.
+void FailOutputWrite(std::size_t nth);
