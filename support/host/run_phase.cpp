@@ -18,11 +18,7 @@ void Shutdown() {
   HostRun().terminating = true;
   SetPollHook(nullptr);
   CloseMainWindow();
-  DropUnfinishedRecords();
-  try {
-    CloseChannels({});
-  } catch (const RuntimeErrorSignal&) {
-  }
+  CloseFilesAtOnce();
   ReleaseRuntime();
   SetErrorReportHook(nullptr);
 }

@@ -34,3 +34,12 @@ void BeforeHostSpeaks() {
   } catch (const RuntimeErrorSignal&) {
   }
 }
+
+void CloseFilesAtOnce() {
+  run.terminating = true;
+  DropUnfinishedRecords();
+  try {
+    CloseChannels({});
+  } catch (const RuntimeErrorSignal&) {
+  }
+}

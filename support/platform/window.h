@@ -46,6 +46,9 @@ class WindowEvents {
   virtual void Resized(std::int32_t visible_columns, std::int32_t visible_rows) = 0;
   virtual void CopyTextRequested() = 0;
   virtual void CloseRequested(CloseCause cause) = 0;
+  // The system ends the session: the process may be ended as soon as the window has answered, so the host closes
+  // its files at once, with their whole records and their end-of-file mark.
+  virtual void SessionEnding() = 0;
 
  protected:
   ~WindowEvents() = default;

@@ -187,6 +187,10 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_QUERYENDSESSION:
       result = TRUE;
       return true;
+    case WM_ENDSESSION:
+      if (wparam != FALSE && events_ != nullptr) events_->SessionEnding();
+      result = 0;
+      return true;
     case WM_DESTROY:
       Destroyed();
       return true;
