@@ -10,7 +10,7 @@
 #include "fuzz/quiet_window.h"
 #include "fuzz/scratch_file.h"
 #include "host/main_window.h"
-#include "statements/runtime.h"
+#include "host/runtime.h"
 #include "statements/statements.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "converter/converter.h"
 #include "fuzz/quiet_window.h"
 #include "host/main_window.h"
-#include "statements/runtime.h"
+#include "host/runtime.h"
 #include "statements/statements.h"
 
 namespace {

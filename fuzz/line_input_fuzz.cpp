@@ -5,7 +5,7 @@
 #include "files/channels.h"
 #include "fuzz/scratch_file.h"
 #include "statements/error_trap.h"
-#include "statements/runtime.h"
+#include "host/runtime.h"
 #include "values/string_values.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "files/channel_table.h"
 #include "files/error_tables.h"
-#include "statements/error_trap.h"
 #include "files/file_name.h"
+#include "statements/error_trap.h"
 #include "values/memory.h"
 #include "values/string_values.h"
 
@@ -111,16 +111,12 @@ OwnedRecord AllocateRecord(std::int32_t mode, std::uint16_t record_length) {
   return record;
 }
 
-WriteOpenFailureWatch& WriteOpenFailures() {
-  static WriteOpenFailureWatch watch;
-  return watch;
-}
-
 platform::FileHandle OpenOrRaise(const char* path, platform::Access access, platform::Creation creation,
                                  platform::Sharing sharing) {
   const platform::OpenResult opened = platform::OpenFile(path, access, creation, sharing);
   if (opened.error != 0) {
-    if (access != platform::Access::Read && WriteOpenFailures()) WriteOpenFailures()(path, opened.error);
+    const WriteOpenFailureWatch& watch = file_state.write_open_failure_watch;
+    if (access != platform::Access::Read && watch) watch(path, opened.error);
     RaiseError(OpenFailureError(opened.error));
   }
   return opened.handle;
@@ -176,7 +172,7 @@ void OpenDiskFile(FileRecord& record, const std::string& name, std::int32_t mode
 
 }  // namespace
 
-void WatchWriteOpenFailures(WriteOpenFailureWatch watch) { WriteOpenFailures() = std::move(watch); }
+void WatchWriteOpenFailures(WriteOpenFailureWatch watch) { file_state.write_open_failure_watch = std::move(watch); }
 
 void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode) {
   PoppedString popped;

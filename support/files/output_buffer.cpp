@@ -8,11 +8,10 @@
 
 namespace {
 
-std::size_t writes_before_fault = 0;  // 0: no fault waits
-
 // A write the test control cuts off: half of its bytes reach the file, then the disk is full.
 platform::ErrorCode WriteToFile(FileRecord& file, const std::uint8_t* bytes, std::size_t length, std::size_t& written) {
-  if (writes_before_fault == 0 || --writes_before_fault != 0) {
+  std::size_t& countdown = file_state.writes_before_fault;
+  if (countdown == 0 || --countdown != 0) {
     return platform::WriteFile(file.handle, bytes, length, written);
   }
   platform::WriteFile(file.handle, bytes, length / 2, written);
@@ -119,4 +118,4 @@ void DropUnfinishedRecord(FileRecord& file) {
   CutBackToWholeRecords(file);
 }
 
-void FailOutputWrite(std::size_t nth) { writes_before_fault = nth; }
+void FailOutputWrite(std::size_t nth) { file_state.writes_before_fault = nth; }
