@@ -33,7 +33,7 @@ void BeforeHostSpeaks() {
 }
 
 void CloseFilesAtOnce() {
-  run.terminating = true;
+  host_state.run.terminating = true;
   DropUnfinishedRecords();
   try {
     CloseChannels({});

@@ -28,8 +28,6 @@ class Faults : public ConverterTest {
   // A pass of the driver: both files opened in the program, CONVERT, then the end of a run's shutdown (the record
   // under way dropped, every channel closed), with the fault armed as the run starts. Returns the run's status.
   int Pass(const std::string& card, const std::function<void()>& arm_fault) {
-    ReleaseRuntime();
-    values = Converter{};
     report = {};
     AssignConstant(values.mailbox_path, Path("in.mbx"));
     AssignConstant(values.out_path, card);
