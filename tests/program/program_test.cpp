@@ -195,7 +195,7 @@ TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
   probe::TerminalChild& terminal = *started;
   // The dialog itself refuses a missing folder.
   terminal.Type(Path("missing/out.ren") + "\r");
-  ASSERT_TRUE(terminal.ReadUntil("No such folder."));
+  ASSERT_TRUE(terminal.ReadUntil("フォルダーが見つかりません。"));
   // A name the dialog takes but the open refuses.
   std::size_t mark = terminal.received().size();
   std::string erase_and_type = "\x15";  // Ctrl+U clears the answer first

@@ -50,6 +50,7 @@ void KeyReader::Read(WindowEvents& events) {
 
 void KeyReader::Deliver(WindowEvents& events) {
   decoder_.Expire(Clock::now(), keys_);
+  text_.Convert(keys_);
   for (const char key : keys_) events.KeyTyped(static_cast<std::uint8_t>(key));
   keys_.clear();
 }

@@ -1,0 +1,261 @@
+// The console's open and save dialog: its keys, the listing it moves through and the checks of its flags.
+#include "files/file_chooser.h"
+
+#include <algorithm>
+
+#include "files/file_dialogs.h"
+#include "platform/files.h"
+#include "platform/keys.h"
+#include "texts/shift_jis.h"
+#include "texts.h"
+
+namespace {
+
+constexpr std::uint8_t kLineFeed = 10;
+constexpr std::uint8_t kEraseLine = 21;  // Ctrl+U
+constexpr char kSeparator = platform::kPathSeparator;
+
+bool IsAbsolute(std::string_view path) {
+  return path.starts_with(kSeparator) || (path.size() >= 2 && path[1] == ':');
+}
+
+// The parts between separators; a separator byte inside a double-byte character is not one.
+std::vector<std::string_view> Parts(std::string_view path) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t index = 0; index <= path.size(); ++index) {
+    if (index < path.size() && IsLeadByte(static_cast<std::uint8_t>(path[index]))) {
+      ++index;
+      continue;
+    }
+    if (index == path.size() || path[index] == kSeparator) {
+      parts.push_back(path.substr(start, index - start));
+      start = index + 1;
+    }
+  }
+  return parts;
+}
+
+// An absolute path with "." and ".." taken out by their meaning in the text; links are not followed.
+std::string NormalPath(std::string_view path) {
+  std::vector<std::string_view> kept;
+  const std::vector<std::string_view> parts = Parts(path);
+  for (std::size_t index = 1; index < parts.size(); ++index) {
+    const std::string_view part = parts[index];
+    if (part.empty() || part == ".") continue;
+    if (part == "..") {
+      if (!kept.empty()) kept.pop_back();
+      continue;
+    }
+    kept.push_back(part);
+  }
+  std::string normal(parts.front());
+  normal.push_back(kSeparator);
+  for (std::size_t index = 0; index < kept.size(); ++index) {
+    if (index > 0) normal.push_back(kSeparator);
+    normal.append(kept[index]);
+  }
+  return normal;
+}
+
+// The folder a path is in, without a trailing separator unless it is the root.
+std::string ParentOf(const std::string& path) {
+  std::string parent = path.substr(0, path.size() - NamePart(path).size());
+  if (parent.size() > 1 && parent.back() == kSeparator && parent[parent.size() - 2] != ':') parent.pop_back();
+  return parent;
+}
+
+bool IsFolder(const std::string& path) { return platform::KindOfPath(path.c_str()) == platform::PathKind::Folder; }
+
+// The first filter's description and its patterns, from the NUL-separated list.
+std::pair<std::string, std::string> FirstFilter(const std::string& filter) {
+  const std::size_t end = filter.find('\0');
+  if (end == std::string::npos) return {};
+  const std::size_t patterns_end = filter.find('\0', end + 1);
+  return {filter.substr(0, end), filter.substr(end + 1, patterns_end - end - 1)};
+}
+
+// The longest start all names share.
+std::string CommonStart(const std::vector<std::string>& names) {
+  std::string common = names.front();
+  for (const std::string& name : names) {
+    const auto differ = std::mismatch(common.begin(), common.end(), name.begin(), name.end()).first;
+    common.erase(differ, common.end());
+  }
+  return common;
+}
+
+}  // namespace
+
+FileChooser::FileChooser(const platform::FileDialogRequest& request)
+    : title_(request.title), flags_(request.flags), offered_(request.initial_name) {
+  std::string folder = request.initial_directory;
+  if (folder.empty() || !IsFolder(folder)) platform::FullPath(".", folder);
+  const auto [description, patterns] = FirstFilter(request.filter);
+  filter_text_ = description;
+  patterns_ = SplitPatterns(patterns);
+  GoInto(NormalPath(folder));
+}
+
+void FileChooser::SetListRows(std::size_t rows) {
+  list_rows_ = std::max<std::size_t>(rows, 1);
+  Highlight(highlight_);
+}
+
+void FileChooser::GoInto(const std::string& folder) {
+  folder_ = folder;
+  entries_ = ListFolder(folder_, patterns_);
+  first_shown_ = 0;
+  highlight_ = 0;
+  list_focus_ = false;
+  field_.Offer(offered_);
+}
+
+// The highlight moves to the entry and the list scrolls as little as needed to show it; a file's name is offered.
+void FileChooser::Highlight(std::size_t index) {
+  if (entries_.empty()) return;
+  highlight_ = std::min(index, entries_.size() - 1);
+  if (highlight_ < first_shown_) first_shown_ = highlight_;
+  if (highlight_ >= first_shown_ + list_rows_) first_shown_ = highlight_ + 1 - list_rows_;
+}
+
+FileChooser::Step FileChooser::Feed(std::uint8_t key) {
+  if (confirming_) return Answer(key);
+  note_ = {};
+  switch (key) {
+    case platform::key::kEscape: return Step::Cancelled;
+    case platform::key::kEnter:
+    case kLineFeed: return Enter();
+    case platform::key::kTab: return Complete();
+    case platform::key::kUp:
+    case platform::key::kDown:
+    case platform::key::kPageUp:
+    case platform::key::kPageDown: return Move(key);
+    case platform::key::kHome:
+    case platform::key::kEnd: return list_focus_ ? Move(key) : Edit(key);
+    default: return Edit(key);
+  }
+}
+
+FileChooser::Step FileChooser::Move(std::uint8_t key) {
+  if (entries_.empty()) return Step::Refused;
+  const std::size_t last = entries_.size() - 1;
+  const std::size_t page = list_rows_;
+  std::size_t target = highlight_;
+  switch (key) {
+    case platform::key::kUp: target = highlight_ > 0 ? highlight_ - 1 : 0; break;
+    case platform::key::kDown: target = std::min(highlight_ + 1, last); break;
+    case platform::key::kPageUp: target = highlight_ > page ? highlight_ - page : 0; break;
+    case platform::key::kPageDown: target = std::min(highlight_ + page, last); break;
+    case platform::key::kHome: target = 0; break;
+    default: target = last; break;
+  }
+  const bool moved = target != highlight_ || !list_focus_;
+  list_focus_ = true;
+  Highlight(target);
+  if (!entries_[highlight_].folder) field_.Offer(entries_[highlight_].name);
+  return moved ? Step::Going : Step::Refused;
+}
+
+FileChooser::Step FileChooser::Edit(std::uint8_t key) {
+  bool done = true;
+  switch (key) {
+    case platform::key::kLeft: done = field_.Left(); break;
+    case platform::key::kRight: done = field_.Right(); break;
+    case platform::key::kHome: done = field_.Home(); break;
+    case platform::key::kEnd: done = field_.End(); break;
+    case platform::key::kBackspace: done = field_.Backspace(); break;
+    case platform::key::kDelete: done = field_.Delete(); break;
+    case kEraseLine: field_.Clear(); break;
+    default:
+      if (key < 0x20) return Step::Going;  // keys the field has no use for
+      field_.Type(key);
+      break;
+  }
+  list_focus_ = false;
+  return done ? Step::Going : Step::Refused;
+}
+
+// On a highlighted folder Enter goes into it; otherwise it takes the field.
+FileChooser::Step FileChooser::Enter() {
+  if (list_focus_ && !entries_.empty() && entries_[highlight_].folder) {
+    GoInto(NormalPath(JoinPath(folder_, entries_[highlight_].name)));
+    return Step::Going;
+  }
+  if (field_.text().empty()) return Step::Refused;
+  return Accept(field_.text());
+}
+
+// The rules of the dialog's flags, checked as a platform dialog checks them.
+FileChooser::Step FileChooser::Accept(const std::string& answer) {
+  namespace flag = platform::dialog_flag;
+  const std::string path = NormalPath(IsAbsolute(answer) ? answer : JoinPath(folder_, answer));
+  const std::string parent = ParentOf(path);
+  const std::string_view name = NamePart(path);
+  if (HasWildcards(name)) {
+    if (!IsFolder(parent)) {
+      note_ = texts::DialogNoFolder;
+      return Step::Going;
+    }
+    offered_ = filter_text_ = std::string(name);
+    patterns_ = SplitPatterns(name);
+    GoInto(parent);
+    return Step::Going;
+  }
+  const platform::PathKind kind = platform::KindOfPath(path.c_str());
+  if (kind == platform::PathKind::Folder) {
+    GoInto(path);
+    return Step::Going;
+  }
+  // Devices and pipes are not files to read mail from or to replace with a card file.
+  if (kind == platform::PathKind::Other) {
+    note_ = texts::DialogNotAFile;
+  } else if ((flags_ & flag::kPathMustExist) && !IsFolder(parent)) {
+    note_ = texts::DialogNoFolder;
+  } else if ((flags_ & flag::kFileMustExist) && kind != platform::PathKind::File) {
+    note_ = texts::DialogNoFile;
+  } else {
+    chosen_ = path;
+    if (!(flags_ & flag::kOverwritePrompt) || kind != platform::PathKind::File) return Step::Chosen;
+    confirming_ = true;
+    note_ = texts::DialogReplace;
+  }
+  return Step::Going;
+}
+
+FileChooser::Step FileChooser::Answer(std::uint8_t key) {
+  confirming_ = false;
+  note_ = {};
+  return key == 'y' || key == 'Y' ? Step::Chosen : Step::Going;
+}
+
+// The field's last part is extended as far as the names that begin with it agree; a pattern becomes the one name
+// that matches it.
+FileChooser::Step FileChooser::Complete() {
+  const std::string& text = field_.text();
+  const std::string_view typed_name = NamePart(text);
+  const std::string typed_folder = text.substr(0, text.size() - typed_name.size());
+  const std::string folder = IsAbsolute(typed_folder) ? typed_folder : JoinPath(folder_, typed_folder);
+  const bool pattern = HasWildcards(typed_name);
+  std::vector<std::string> names;
+  platform::FindData found;
+  const std::string search_pattern = JoinPath(folder, std::string(typed_name) + (pattern ? "" : "*"));
+  platform::FindHandle search = platform::FindFirst(search_pattern.c_str(), found);
+  if (search != nullptr) {
+    do {
+      const bool hidden = found.name.starts_with('.') && !typed_name.starts_with('.');
+      if (hidden || found.name == "." || found.name == ".." || (!pattern && !found.name.starts_with(typed_name))) {
+        continue;
+      }
+      const bool is_folder = (found.attributes & platform::kAttributeDirectory) != 0;
+      names.push_back(found.name + (is_folder ? std::string(1, kSeparator) : std::string()));
+    } while (platform::FindNext(search, found));
+    platform::FindClose(search);
+  }
+  if (names.empty() || (pattern && names.size() > 1)) return Step::Refused;
+  const std::string common = CommonStart(names);
+  if (!pattern && common.size() <= typed_name.size()) return Step::Refused;
+  field_.Set(typed_folder + common);
+  list_focus_ = false;
+  return Step::Going;
+}
