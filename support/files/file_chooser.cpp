@@ -117,6 +117,8 @@ void FileChooser::Highlight(std::size_t index) {
   highlight_ = std::min(index, entries_.size() - 1);
   if (highlight_ < first_shown_) first_shown_ = highlight_;
   if (highlight_ >= first_shown_ + list_rows_) first_shown_ = highlight_ + 1 - list_rows_;
+  // A list that has grown shows as many entries as it can.
+  first_shown_ = std::min(first_shown_, entries_.size() - std::min(entries_.size(), list_rows_));
 }
 
 FileChooser::Step FileChooser::Feed(std::uint8_t key) {
@@ -192,7 +194,9 @@ FileChooser::Step FileChooser::Accept(const std::string& answer) {
   const std::string path = NormalPath(IsAbsolute(answer) ? answer : JoinPath(folder_, answer));
   const std::string parent = ParentOf(path);
   const std::string_view name = NamePart(path);
-  if (HasWildcards(name)) {
+  // A pattern that begins with "*" becomes the filter; any other name is handed on as typed, wildcards and all,
+  // for the open to judge, as scripts that type a name have always had it.
+  if (name.starts_with('*')) {
     if (!IsFolder(parent)) {
       note_ = texts::DialogNoFolder;
       return Step::Going;

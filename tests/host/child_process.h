@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -79,6 +80,11 @@ class TerminalChild {
 
   void Type(const std::string& keys) { [[maybe_unused]] const ssize_t n = write(master_, keys.data(), keys.size()); }
   void Signal(int number) { kill(pid_, number); }
+  // The terminal takes the new size; the child hears of it by SIGWINCH.
+  void Resize(unsigned short columns, unsigned short rows) {
+    const winsize size{rows, columns, 0, 0};
+    ioctl(master_, TIOCSWINSZ, &size);
+  }
   const std::string& received() const { return received_; }
 
  private:

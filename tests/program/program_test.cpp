@@ -175,6 +175,59 @@ TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
   EXPECT_EQ(Read(Path("nivoka.ren")), Read(kGolden / "basic.ren"));
 }
 
+TEST_F(Program, TheMailboxIsChosenWithTheArrowKeysFromTheListedFolder) {
+  Golden("subjects");
+  Golden("basic");
+  Write(Path("notes.txt"), "not a mailbox");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  // The list: "..", then basic.mbx and subjects.mbx; notes.txt does not match *.mbx.
+  ASSERT_TRUE(terminal.ReadUntil("  subjects.mbx")) << terminal.received();
+  EXPECT_EQ(terminal.received().find("notes.txt"), std::string::npos);
+  terminal.Type("\x1b[B");
+  ASSERT_TRUE(terminal.ReadUntil("\x1b[7m  basic.mbx")) << "the highlight in reverse video";
+  terminal.Type("\x1b[B\r");
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  std::size_t mark = terminal.received().size();
+  terminal.Type("\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", mark));
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("nivoka.ren")), Read(kGolden / "subjects.ren"));
+}
+
+TEST_F(Program, AMailboxTypedByItsNameInTheFolderIsTaken) {
+  Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type("ba\t\r");  // Tab completes the name
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  const std::size_t mark = terminal.received().size();
+  terminal.Type("out.ren\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", mark));
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("out.ren")), Read(kGolden / "basic.ren"));
+}
+
+TEST_F(Program, AResizeWhileTheDialogIsOpenDrawsItAgainAtOnce) {
+  Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("  basic.mbx"));
+  std::size_t mark = terminal.received().size();
+  terminal.Resize(60, 20);
+  // The question stays in view, with the hint on the last row.
+  ASSERT_TRUE(terminal.ReadUntil("\x1b[20;1H\x1b[7m\xe7\xab\xaf\xe6\x9c\xab", mark)) << terminal.received().substr(mark);
+  EXPECT_NE(terminal.received().find("*.mbx", mark), std::string::npos);
+  mark = terminal.received().size();
+  terminal.Resize(80, 24);
+  ASSERT_TRUE(terminal.ReadUntil("  basic.mbx", mark)) << "drawn again without a key";
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+}
+
 TEST_F(Program, ChoosingTheMailboxAsTheOutputLeavesTheMailboxWhole) {
   const std::string mailbox = Golden("basic");
   const std::string before = Read(mailbox);
