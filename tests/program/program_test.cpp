@@ -228,6 +228,16 @@ TEST_F(Program, AResizeWhileTheDialogIsOpenDrawsItAgainAtOnce) {
   EXPECT_EQ(terminal.Finish(), 0);
 }
 
+TEST_F(Program, CtrlCInADialogInterruptsTheProgram) {
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type("\x03");
+  ASSERT_TRUE(terminal.ReadUntil("\xe4\xb8\xad\xe6\x96\xad"));  // 中断しました
+  terminal.Type("k");
+  EXPECT_EQ(terminal.Finish(), 130);
+}
+
 TEST_F(Program, ChoosingTheMailboxAsTheOutputLeavesTheMailboxWhole) {
   const std::string mailbox = Golden("basic");
   const std::string before = Read(mailbox);
