@@ -2,11 +2,12 @@
 #include "files/file_chooser.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "files/dialog_paths.h"
 #include "files/file_dialogs.h"
 #include "platform/files.h"
 #include "platform/keys.h"
-#include "texts/shift_jis.h"
 #include "texts.h"
 
 namespace {
@@ -14,56 +15,6 @@ namespace {
 constexpr std::uint8_t kLineFeed = 10;
 constexpr std::uint8_t kEraseLine = 21;  // Ctrl+U
 constexpr char kSeparator = platform::kPathSeparator;
-
-bool IsAbsolute(std::string_view path) {
-  return path.starts_with(kSeparator) || (path.size() >= 2 && path[1] == ':');
-}
-
-// The parts between separators; a separator byte inside a double-byte character is not one.
-std::vector<std::string_view> Parts(std::string_view path) {
-  std::vector<std::string_view> parts;
-  std::size_t start = 0;
-  for (std::size_t index = 0; index <= path.size(); ++index) {
-    if (index < path.size() && IsLeadByte(static_cast<std::uint8_t>(path[index]))) {
-      ++index;
-      continue;
-    }
-    if (index == path.size() || path[index] == kSeparator) {
-      parts.push_back(path.substr(start, index - start));
-      start = index + 1;
-    }
-  }
-  return parts;
-}
-
-// An absolute path with "." and ".." taken out by their meaning in the text; links are not followed.
-std::string NormalPath(std::string_view path) {
-  std::vector<std::string_view> kept;
-  const std::vector<std::string_view> parts = Parts(path);
-  for (std::size_t index = 1; index < parts.size(); ++index) {
-    const std::string_view part = parts[index];
-    if (part.empty() || part == ".") continue;
-    if (part == "..") {
-      if (!kept.empty()) kept.pop_back();
-      continue;
-    }
-    kept.push_back(part);
-  }
-  std::string normal(parts.front());
-  normal.push_back(kSeparator);
-  for (std::size_t index = 0; index < kept.size(); ++index) {
-    if (index > 0) normal.push_back(kSeparator);
-    normal.append(kept[index]);
-  }
-  return normal;
-}
-
-// The folder a path is in, without a trailing separator unless it is the root.
-std::string ParentOf(const std::string& path) {
-  std::string parent = path.substr(0, path.size() - NamePart(path).size());
-  if (parent.size() > 1 && parent.back() == kSeparator && parent[parent.size() - 2] != ':') parent.pop_back();
-  return parent;
-}
 
 bool IsFolder(const std::string& path) { return platform::KindOfPath(path.c_str()) == platform::PathKind::Folder; }
 
@@ -83,6 +34,25 @@ std::string CommonStart(const std::vector<std::string>& names) {
     common.erase(differ, common.end());
   }
   return common;
+}
+
+// The names in the folder that begin with the typed name (or match it, when it is a pattern), a folder's with a
+// separator after it; hidden names only when the typed name begins with ".".
+std::vector<std::string> CompletionNames(const std::string& folder, std::string_view typed_name, bool pattern) {
+  std::vector<std::string> names;
+  const std::string search_pattern = JoinPath(folder, std::string(typed_name) + (pattern ? "" : "*"));
+  platform::FindData found;
+  platform::FindHandle search = platform::FindFirst(search_pattern.c_str(), found);
+  if (search == nullptr) return names;
+  do {
+    const bool hidden = found.name.starts_with('.') && !typed_name.starts_with('.');
+    const bool begins = pattern || found.name.starts_with(typed_name);
+    if (hidden || found.name == "." || found.name == ".." || !begins) continue;
+    const bool is_folder = (found.attributes & platform::kAttributeDirectory) != 0;
+    names.push_back(found.name + (is_folder ? std::string(1, kSeparator) : std::string()));
+  } while (platform::FindNext(search, found));
+  platform::FindClose(search);
+  return names;
 }
 
 }  // namespace
@@ -111,7 +81,7 @@ void FileChooser::GoInto(const std::string& folder) {
   field_.Offer(offered_);
 }
 
-// The highlight moves to the entry and the list scrolls as little as needed to show it; a file's name is offered.
+// The highlight moves to the entry and the list scrolls as little as needed to show it.
 void FileChooser::Highlight(std::size_t index) {
   if (entries_.empty()) return;
   highlight_ = std::min(index, entries_.size() - 1);
@@ -241,21 +211,7 @@ FileChooser::Step FileChooser::Complete() {
   const std::string typed_folder = text.substr(0, text.size() - typed_name.size());
   const std::string folder = IsAbsolute(typed_folder) ? typed_folder : JoinPath(folder_, typed_folder);
   const bool pattern = HasWildcards(typed_name);
-  std::vector<std::string> names;
-  platform::FindData found;
-  const std::string search_pattern = JoinPath(folder, std::string(typed_name) + (pattern ? "" : "*"));
-  platform::FindHandle search = platform::FindFirst(search_pattern.c_str(), found);
-  if (search != nullptr) {
-    do {
-      const bool hidden = found.name.starts_with('.') && !typed_name.starts_with('.');
-      if (hidden || found.name == "." || found.name == ".." || (!pattern && !found.name.starts_with(typed_name))) {
-        continue;
-      }
-      const bool is_folder = (found.attributes & platform::kAttributeDirectory) != 0;
-      names.push_back(found.name + (is_folder ? std::string(1, kSeparator) : std::string()));
-    } while (platform::FindNext(search, found));
-    platform::FindClose(search);
-  }
+  const std::vector<std::string> names = CompletionNames(folder, typed_name, pattern);
   if (names.empty() || (pattern && names.size() > 1)) return Step::Refused;
   const std::string common = CommonStart(names);
   if (!pattern && common.size() <= typed_name.size()) return Step::Refused;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/dialogs.h"
+#include "files/dialog_paths.h"
 #include "platform/files.h"
 
 namespace {
@@ -21,11 +21,6 @@ void Collect(const std::string& pattern, Keep keep, std::vector<ListedEntry>& en
   platform::FindClose(search);
 }
 
-bool IsRoot(std::string_view folder) {
-  return (folder.size() == 1 && folder[0] == platform::kPathSeparator) ||
-         (folder.size() == 3 && folder[1] == ':' && folder[2] == platform::kPathSeparator);
-}
-
 }  // namespace
 
 std::vector<std::string> SplitPatterns(std::string_view patterns) {
@@ -38,14 +33,6 @@ std::vector<std::string> SplitPatterns(std::string_view patterns) {
   return split;
 }
 
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  std::string path(folder);
-  if (!path.empty() && path.back() != platform::kPathSeparator) path.push_back(platform::kPathSeparator);
-  return path.append(name);
-}
-
-bool HasWildcards(std::string_view name) { return name.find_first_of("*?") != std::string_view::npos; }
-
 std::vector<ListedEntry> ListFolder(const std::string& folder, const std::vector<std::string>& patterns) {
   std::vector<ListedEntry> folders;
   if (!IsRoot(folder)) folders.push_back({"..", true});
@@ -55,10 +42,10 @@ std::vector<ListedEntry> ListFolder(const std::string& folder, const std::vector
     Collect(JoinPath(folder, pattern), [](bool is_folder) { return !is_folder; }, files);
   }
   const auto by_name = [](const ListedEntry& a, const ListedEntry& b) { return a.name < b.name; };
+  const auto same_name = [](const ListedEntry& a, const ListedEntry& b) { return a.name == b.name; };
   std::sort(folders.begin() + (IsRoot(folder) ? 0 : 1), folders.end(), by_name);
   std::sort(files.begin(), files.end(), by_name);
-  files.erase(std::unique(files.begin(), files.end(), [](const ListedEntry& a, const ListedEntry& b) { return a.name == b.name; }),
-              files.end());
+  files.erase(std::unique(files.begin(), files.end(), same_name), files.end());  // a file two patterns match
   folders.insert(folders.end(), files.begin(), files.end());
   return folders;
 }

@@ -14,8 +14,4 @@ struct ListedEntry {
 
 // The patterns of a filter's pattern list, "*.mbx;*.txt" → "*.mbx", "*.txt".
 std::vector<std::string> SplitPatterns(std::string_view patterns);
-// The folder with a name after it, with one separator between them.
-std::string JoinPath(std::string_view folder, std::string_view name);
 std::vector<ListedEntry> ListFolder(const std::string& folder, const std::vector<std::string>& patterns);
-// Whether a name holds "*" or "?".
-bool HasWildcards(std::string_view name);

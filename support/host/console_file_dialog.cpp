@@ -33,7 +33,8 @@ TextScreen::Row Cells(std::string_view text, std::uint8_t attribute = TextScreen
   for (std::size_t index = 0; index < text.size() && index < cells.size(); ++index) {
     const bool pair = IsLeadByte(bytes[index]);
     if (pair && (index + 1 >= text.size() || index + 1 >= cells.size())) break;
-    cells[index] = {bytes[index], TextScreen::kForeground, attribute, pair ? platform::ByteRole::Lead : platform::ByteRole::Single};
+    const platform::ByteRole role = pair ? platform::ByteRole::Lead : platform::ByteRole::Single;
+    cells[index] = {bytes[index], TextScreen::kForeground, attribute, role};
     if (pair) {
       ++index;
       cells[index] = {bytes[index], TextScreen::kForeground, attribute, platform::ByteRole::Trail};

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <optional>
 
+#include "files/dialog_paths.h"
 #include "files/file_dialogs.h"
 #include "host/console_file_dialog.h"
 #include "platform/keys.h"
@@ -52,7 +53,8 @@ class ConsoleDialog : public ConsoleTest {
   }
 
   // The dialog answered with the batches of keys, one batch a wait.
-  std::optional<std::string> Show(std::initializer_list<std::string> keys, platform::FileDialogKind kind = platform::FileDialogKind::Open,
+  std::optional<std::string> Show(std::initializer_list<std::string> keys,
+                                  platform::FileDialogKind kind = platform::FileDialogKind::Open,
                                   std::uint32_t flags = flag::kPathMustExist | flag::kFileMustExist) {
     window.wait_keys.assign(keys.begin(), keys.end());
     window.seen.clear();
@@ -157,6 +159,15 @@ TEST_F(ConsoleDialog, AResizeDrawsTheDialogAtOnceWithTheListInView) {
   EXPECT_EQ(Seen(2, kListTop + 1), "  " + kMail + ".mbx");
   EXPECT_EQ(Seen(3, kListTop + 5), "  " + kMail + ".mbx");
   EXPECT_EQ(Seen(3, kFieldRow), std::string(texts::DialogFileName) + kMail + ".mbx");
+}
+
+TEST(DialogPaths, DotsAndDoubledSeparatorsAreTakenOutByTheText) {
+  EXPECT_EQ(NormalPath("/a/./b//c/../d/"), "/a/b/d");
+  EXPECT_EQ(NormalPath("/../x"), "/x");
+  EXPECT_EQ(NormalPath("/"), "/");
+  EXPECT_EQ(ParentOf("/a/b"), "/a");
+  EXPECT_EQ(ParentOf("/a"), "/");
+  EXPECT_EQ(JoinPath("/", "x"), "/x");
 }
 
 }  // namespace
