@@ -3,8 +3,8 @@
 
 #include <cstdio>
 
-#include "platform/files.h"
 #include "host/run_phase.h"
+#include "platform/files.h"
 
 namespace {
 
