@@ -187,9 +187,9 @@ void TextScreen::DrawRow(std::int32_t row) {
   const Row& cells = cells_[static_cast<std::size_t>(row)];
   std::int32_t first = 0;
   for (std::int32_t column = 1; column <= kColumns; ++column) {
-    if (column < kColumns && SameLook(cells[static_cast<std::size_t>(column)], cells[static_cast<std::size_t>(first)])) {
-      continue;
-    }
+    const bool same = column < kColumns &&
+                      SameLook(cells[static_cast<std::size_t>(column)], cells[static_cast<std::size_t>(first)]);
+    if (same) continue;
     Draw(row, first, column - first);
     first = column;
   }

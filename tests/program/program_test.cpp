@@ -219,7 +219,8 @@ TEST_F(Program, AResizeWhileTheDialogIsOpenDrawsItAgainAtOnce) {
   std::size_t mark = terminal.received().size();
   terminal.Resize(60, 20);
   // The question stays in view, with the hint on the last row.
-  ASSERT_TRUE(terminal.ReadUntil("\x1b[20;1H\x1b[7m\xe7\xab\xaf\xe6\x9c\xab", mark)) << terminal.received().substr(mark);
+  const std::string hint = "\x1b[20;1H\x1b[7m\xe7\xab\xaf\xe6\x9c\xab";  // 端末... on row 20
+  ASSERT_TRUE(terminal.ReadUntil(hint, mark)) << terminal.received().substr(mark);
   EXPECT_NE(terminal.received().find("*.mbx", mark), std::string::npos);
   mark = terminal.received().size();
   terminal.Resize(80, 24);
