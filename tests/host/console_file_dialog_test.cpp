@@ -55,13 +55,14 @@ class ConsoleDialog : public ConsoleTest {
   // The dialog answered with the batches of keys, one batch a wait.
   std::optional<std::string> Show(std::initializer_list<std::string> keys,
                                   platform::FileDialogKind kind = platform::FileDialogKind::Open,
-                                  std::uint32_t flags = flag::kPathMustExist | flag::kFileMustExist) {
+                                  std::uint32_t flags = flag::kPathMustExist | flag::kFileMustExist,
+                                  std::string_view filter = "Mail (*.mbx)") {
     window.wait_keys.assign(keys.begin(), keys.end());
     window.seen.clear();
     window.seen_caret_x.clear();
     window.wait_answer = "";  // nobody at the keyboard once the keys are used up
     const std::string initial = kind == platform::FileDialogKind::Open ? "*.mbx" : "out.ren";
-    const platform::FileDialogRequest request{kind, "Choose", BuildFilter("Mail (*.mbx)"), folder.string(), initial,
+    const platform::FileDialogRequest request{kind, "Choose", BuildFilter(filter), folder.string(), initial,
                                               flags};
     return ConsoleFileDialog().Show(request);
   }
@@ -92,6 +93,13 @@ TEST_F(ConsoleDialog, ListsFoldersThenMatchingFilesAndGivesTheConsoleBack) {
   EXPECT_EQ(window.Row(kListTop), "");
   EXPECT_EQ(screen().cursor_column(), 12);
   EXPECT_EQ(screen().cursor_row(), 0);
+}
+
+TEST_F(ConsoleDialog, AFileTwoPatternsMatchIsListedOnce) {
+  Show({"\x1b"}, platform::FileDialogKind::Open, flag::kPathMustExist, "Some (*.mbx, a*)");
+  EXPECT_EQ(Seen(0, kListTop + 3), "  a.mbx");
+  EXPECT_EQ(Seen(0, kListTop + 4), "  b.mbx");
+  EXPECT_EQ(Seen(0, kListTop + 6), "");
 }
 
 TEST_F(ConsoleDialog, ArrowKeysMoveTheHighlightAndEnterGoesIntoFoldersOrChoosesAFile) {
