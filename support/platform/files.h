@@ -76,6 +76,9 @@ ErrorCode RemoveFile(const char* path);
 
 // True for an existing file (not a directory), also when another program holds it.
 bool FileExists(const char* path);
+// What a path names now: nothing, a file, a folder, or something else (a device, a FIFO, a socket).
+enum class PathKind : std::uint8_t { Missing, File, Folder, Other };
+PathKind KindOfPath(const char* path);
 // The fully qualified path, with every link and "." or ".." resolved as far as the path exists.
 ErrorCode FullPath(const char* path, std::string& full);
 // Whether two full paths name the same file, by the platform's rules for names.

@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -83,6 +84,11 @@ class TerminalChild {
   // The terminal's settings as the child left them.
   bool Settings(termios& settings) const { return tcgetattr(master_, &settings) == 0; }
   void Signal(int number) { kill(pid_, number); }
+  // The terminal takes the new size; the child hears of it by SIGWINCH.
+  void Resize(unsigned short columns, unsigned short rows) {
+    const winsize size{rows, columns, 0, 0};
+    ioctl(master_, TIOCSWINSZ, &size);
+  }
   const std::string& received() const { return received_; }
 
  private:

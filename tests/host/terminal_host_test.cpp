@@ -82,6 +82,22 @@ TEST_F(TerminalHost, ASmallTerminalShowsTheTopLeftAndAHint) {
   EXPECT_EQ(child.received().find("\x1b[10;1Hline"), std::string::npos) << "nothing else drawn there";
 }
 
+TEST_F(TerminalHost, AResizeAtThePromptDrawsTheScreenAgainAtOnceWithTheCursorInView) {
+  probe::TerminalChild child({kProbe, "report"}, kLibraryFolder);
+  ASSERT_TRUE(child.ReadUntil(kPressAnyKey)) << child.received();
+  std::size_t mark = child.received().size();
+  child.Resize(40, 6);
+  // Five rows show the prompt's row: the report's end, not the top-left.
+  ASSERT_TRUE(child.ReadUntil("\x1b[6;1H\x1b[7m端末が80", mark)) << child.received().substr(mark);
+  EXPECT_NE(child.received().find(kPressAnyKey, mark), std::string::npos);
+  EXPECT_EQ(child.received().find("line 1", mark), std::string::npos);
+  mark = child.received().size();
+  child.Resize(80, 24);
+  ASSERT_TRUE(child.ReadUntil("line 1", mark)) << "drawn again without a key";
+  child.Type("x");
+  EXPECT_EQ(child.Finish(), 1);
+}
+
 TEST(Transcript, EachRowIsWrittenOnceAndTheReportAlsoGoesToStandardError) {
   const probe::PipedRun run = probe::RunPiped({kProbe, "report"}, kLibraryFolder);
   EXPECT_EQ(run.status, 1);

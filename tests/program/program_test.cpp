@@ -141,6 +141,70 @@ TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
   EXPECT_EQ(Read(Path("nivoka.ren")), Read(kGolden / "basic.ren"));
 }
 
+TEST_F(Program, TheMailboxIsChosenWithTheArrowKeysFromTheListedFolder) {
+  Golden("subjects");
+  Golden("basic");
+  Write(Path("notes.txt"), "not a mailbox");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  // The list: "..", then basic.mbx and subjects.mbx; notes.txt does not match *.mbx.
+  ASSERT_TRUE(terminal.ReadUntil("  subjects.mbx")) << terminal.received();
+  EXPECT_EQ(terminal.received().find("notes.txt"), std::string::npos);
+  terminal.Type("\x1b[B");
+  ASSERT_TRUE(terminal.ReadUntil("\x1b[7m  basic.mbx")) << "the highlight in reverse video";
+  terminal.Type("\x1b[B\r");
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  std::size_t mark = terminal.received().size();
+  terminal.Type("\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", mark));
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("nivoka.ren")), Read(kGolden / "subjects.ren"));
+}
+
+TEST_F(Program, AMailboxTypedByItsNameInTheFolderIsTaken) {
+  Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type("ba\t\r");  // Tab completes the name
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  const std::size_t mark = terminal.received().size();
+  terminal.Type("out.ren\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", mark));
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("out.ren")), Read(kGolden / "basic.ren"));
+}
+
+TEST_F(Program, AResizeWhileTheDialogIsOpenDrawsItAgainAtOnce) {
+  Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("  basic.mbx"));
+  std::size_t mark = terminal.received().size();
+  terminal.Resize(60, 20);
+  // The question stays in view, with the hint on the last row.
+  const std::string hint = "\x1b[20;1H\x1b[7m\xe7\xab\xaf\xe6\x9c\xab";  // 端末... on row 20
+  ASSERT_TRUE(terminal.ReadUntil(hint, mark)) << terminal.received().substr(mark);
+  EXPECT_NE(terminal.received().find("*.mbx", mark), std::string::npos);
+  mark = terminal.received().size();
+  terminal.Resize(80, 24);
+  ASSERT_TRUE(terminal.ReadUntil("  basic.mbx", mark)) << "drawn again without a key";
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+}
+
+TEST_F(Program, CtrlCInADialogInterruptsTheProgram) {
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type("\x03");
+  ASSERT_TRUE(terminal.ReadUntil("\xe4\xb8\xad\xe6\x96\xad"));  // 中断しました
+  terminal.Type("k");
+  EXPECT_EQ(terminal.Finish(), 130);
+}
+
 TEST_F(Program, ChoosingTheMailboxAsTheOutputLeavesTheMailboxWhole) {
   const std::string mailbox = Golden("basic");
   const std::string before = Read(mailbox);
@@ -161,7 +225,7 @@ TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
   probe::TerminalChild& terminal = *started;
   // The dialog itself refuses a missing folder.
   terminal.Type(Path("missing/out.ren") + "\r");
-  ASSERT_TRUE(terminal.ReadUntil("No such folder."));
+  ASSERT_TRUE(terminal.ReadUntil("フォルダーが見つかりません。"));
   // A name the dialog takes but the open refuses.
   std::size_t mark = terminal.received().size();
   std::string erase_and_type = "\x15";  // Ctrl+U clears the answer first

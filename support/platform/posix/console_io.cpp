@@ -73,6 +73,7 @@ void KeyReader::Read(WindowEvents& events) {
 
 void KeyReader::Deliver(WindowEvents& events) {
   decoder_.Expire(Clock::now(), keys_);
+  text_.Convert(keys_);
   for (const char key : keys_) events.KeyTyped(static_cast<std::uint8_t>(key));
   keys_.clear();
 }
@@ -83,14 +84,16 @@ void KeyReader::ReadAvailable(WindowEvents& events) {
   Deliver(events);
 }
 
+// A signal that came before the sleep is answered without sleeping: its wake-up byte is already drained, and a
+// resize must be drawn at once, not after the next key. One that comes later wakes the poll.
 bool KeyReader::Wait(WindowEvents& events) {
+  if (signal_flags.any != 0) return DeliverCaughtSignals(events);
   const auto remaining = decoder_.Remaining(Clock::now());
   pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {WakeDescriptor(), POLLIN, 0}};
   const int timeout = remaining ? static_cast<int>(remaining->count()) : -1;
-  const bool resized = DeliverSignals(events);
   if (poll(watched, WakeDescriptor() >= 0 ? 2 : 1, timeout) > 0 && watched[0].revents != 0) Read(events);
   Deliver(events);
-  return DeliverSignals(events) || resized;
+  return DeliverSignals(events);
 }
 
 bool LookTimer::ReadClock() {

@@ -6,6 +6,7 @@
 
 #include "platform/posix/key_decoder.h"
 #include "platform/posix/signal_flags.h"
+#include "platform/posix/typed_text.h"
 #include "platform/window.h"
 
 namespace platform::posix {
@@ -22,6 +23,7 @@ std::string_view WithoutLeadingLineEnds(std::string_view text);
 bool DeliverCaughtSignals(WindowEvents& events);
 inline bool DeliverSignals(WindowEvents& events) { return signal_flags.any != 0 && DeliverCaughtSignals(events); }
 
+// Keys reach the window's events as a Win32 window stores them: editing keys as control codes, text in cp932.
 class KeyReader {
  public:
   // Hands over the keys standard input holds now, without waiting.
@@ -35,6 +37,7 @@ class KeyReader {
   void Deliver(WindowEvents& events);
 
   KeyDecoder decoder_;
+  TypedText text_;
   std::string keys_;
 };
 

@@ -186,6 +186,14 @@ bool FileExists(const char* path) {
   return Local(path, local) == 0 && stat(local.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
 }
 
+PathKind KindOfPath(const char* path) {
+  std::string local;
+  struct stat status;
+  if (Local(path, local) != 0 || stat(local.c_str(), &status) != 0) return PathKind::Missing;
+  if (S_ISDIR(status.st_mode)) return PathKind::Folder;
+  return IsRegularFile(status) ? PathKind::File : PathKind::Other;
+}
+
 ErrorCode FullPath(const char* path, std::string& full) {
   std::string local;
   std::string full_local;

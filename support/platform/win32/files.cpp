@@ -101,6 +101,13 @@ bool FileExists(const char* path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+PathKind KindOfPath(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return PathKind::Folder;
+  return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? PathKind::Other : PathKind::File;
+}
+
 ErrorCode FullPath(const char* path, std::string& full) {
   char buffer[MAX_PATH];
   const DWORD length = GetFullPathNameA(path, MAX_PATH, buffer, nullptr);
