@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "host/install_folder.h"
 #include "host/main_window.h"
 #include "host/run_state.h"
 #include "host/runtime.h"
 #include "host/text_screen.h"
-#include "host/install_folder.h"
 #include "host/window_events.h"
 #include "platform/win32/console_window.h"
 #include "values/raise_error.h"
@@ -84,6 +85,11 @@ TEST_F(ConsoleWindowTest, TheMainWindowIsTheWholeScreenAtTheTopLeftCorner) {
   GetClassNameA(handle, class_name, sizeof class_name);
   EXPECT_STREQ(class_name, "K7V2CLASS");
   EXPECT_EQ(GetClassLongPtrA(handle, GCL_STYLE), static_cast<ULONG_PTR>(CS_DBLCLKS));
+  for (const char* companion : {"K7V2PictWndClass", "K7V2$ItemClass", "K7V2TimerClass", "K7V2MCIClass",
+                                "K7V2BmpBClass", "K7V2PrinterClass", "VXTrapWndClass", "K7V2WCQelvorin"}) {
+    WNDCLASSA registered;
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), companion, &registered)) << companion;
+  }
   // Made with 0x00FF0000; at full size the scroll bars are taken away, and their style bits with them.
   EXPECT_EQ(GetWindowLongA(handle, GWL_STYLE) & 0x00FF0000, WS_OVERLAPPEDWINDOW);
   char title[32] = {};
@@ -227,6 +233,22 @@ TEST(Executable, ExportsItsWindowProcedureAndRoutinesAndCarriesItsIcon) {
   }
   EXPECT_NE(FindResourceA(program, "MainIcon", MAKEINTRESOURCEA(14)), nullptr);  // RT_GROUP_ICON
   FreeLibrary(program);
+}
+
+TEST(Executable, CarriesTheProductAndTheProjectVersion) {
+  std::vector<char> block(GetFileVersionInfoSizeA(QELVORIN_EXECUTABLE, nullptr));
+  ASSERT_FALSE(block.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(QELVORIN_EXECUTABLE, 0, static_cast<DWORD>(block.size()), block.data()));
+  void* value = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\ProductName", &value, &length));
+  EXPECT_STREQ(static_cast<const char*>(value), "Qelvorin");
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\FileVersion", &value, &length));
+  EXPECT_STREQ(static_cast<const char*>(value), QELVORIN_VERSION);
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", &value, &length));
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+  EXPECT_EQ(std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)),
+            QELVORIN_VERSION);
 }
 
 }  // namespace
