@@ -55,6 +55,9 @@ class WindowEvents {
   virtual std::uint16_t HelpTopic() = 0;
   // Whether F1 held at a prompt opens the reference help: after an error report, not at the interrupt.
   virtual bool HelpOnF1() = 0;
+  // The system ends the session: the process may be ended as soon as the window has answered, so the host closes
+  // its files at once, with their whole records and their end-of-file mark.
+  virtual void SessionEnding() = 0;
 
  protected:
   ~WindowEvents() = default;
