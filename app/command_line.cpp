@@ -94,7 +94,7 @@ std::string UsageText() {
          "Exit status: 0 done, 1 a run-time error, 2 a bad command line, 130 interrupted.\n";
 }
 
-Command ParseCommandLine(int argc, char** argv, bool on_terminal) {
+Command ParseCommandLine(int argc, char** argv, bool on_terminal, OperandExpansion expand) {
   std::vector<std::string> mailboxes;
   std::string output;
   bool has_output = false;
@@ -102,7 +102,11 @@ Command ParseCommandLine(int argc, char** argv, bool on_terminal) {
   for (int index = 1; index < argc; ++index) {
     const std::string_view argument = argv[index];
     if (options_ended || argument == "-" || !argument.starts_with("-")) {
-      mailboxes.emplace_back(argument);
+      if (expand == nullptr) {
+        mailboxes.emplace_back(argument);
+      } else {
+        for (std::string& name : expand(std::string(argument))) mailboxes.push_back(std::move(name));
+      }
     } else if (argument == "--") {
       options_ended = true;
     } else if (argument == "--help" || argument == "-h") {

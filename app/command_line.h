@@ -17,7 +17,10 @@ struct Command {
   std::string reason;
 };
 
+// The names a mailbox operand stands for, where the program itself expands wildcards (Windows).
+using OperandExpansion = std::vector<std::string> (*)(const std::string& operand);
+
 // Reads argv; a batch command's operands are converted to cp932 full paths and checked.
-Command ParseCommandLine(int argc, char** argv, bool on_terminal);
+Command ParseCommandLine(int argc, char** argv, bool on_terminal, OperandExpansion expand = nullptr);
 
 std::string UsageText();

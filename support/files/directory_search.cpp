@@ -28,9 +28,10 @@ SearchSlot& SlotInUse(std::int32_t slot) {
   return search;
 }
 
-// Error 5 for a path too long for the platform, or holding a NUL byte that would cut it short.
+// Error 5 for a path longer than the platform's longest (which it may still refuse), or holding a NUL byte that
+// would cut it short.
 void RequireUsablePath(std::string_view path) {
-  if (path.size() >= platform::kMaxPath || path.find('\0') != std::string_view::npos) RaiseError(error::kBadArgument);
+  if (path.size() > platform::kMaxPath || path.find('\0') != std::string_view::npos) RaiseError(error::kBadArgument);
 }
 
 std::string Attributes(std::uint32_t attributes) {

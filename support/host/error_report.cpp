@@ -41,7 +41,7 @@ void ReportInBox(const std::string& report, RuntimeErrorNumber number) {
     text += "\n";
     text += message.data();
   }
-  platform::ShowLoneMessageBox(text, BoxCaption(), platform::BoxIcon::Exclamation);
+  platform::ShowLoneMessageBox(text, BoxCaption(), platform::BoxIcon::ExclamationWithHelp);
 }
 
 }  // namespace

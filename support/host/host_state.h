@@ -18,6 +18,8 @@ struct RunState {
   // Set when a report starts and again by the shutdown: run-time errors are then ignored.
   bool terminating = false;
   std::uint32_t report_depth = 0;
+  // The prompt after an error report waits: F1 there opens the reference help.
+  bool help_on_f1 = false;
   bool error_reported = false;
   // The window asked the run to end.
   bool quit = false;

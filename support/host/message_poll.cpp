@@ -52,10 +52,16 @@ void PollHost() {
 void KeyPrompt(PromptKind kind) {
   RunState& run = HostRun();
   struct Depth {
-    explicit Depth(RunState& state) : run(state) { ++run.report_depth; }
-    ~Depth() { --run.report_depth; }
+    Depth(RunState& state, PromptKind kind) : run(state) {
+      ++run.report_depth;
+      run.help_on_f1 = kind == PromptKind::AfterReport;
+    }
+    ~Depth() {
+      --run.report_depth;
+      run.help_on_f1 = false;
+    }
     RunState& run;
-  } depth(run);
+  } depth(run, kind);
   BeforeHostSpeaks();
   const std::string text = PromptText(kind);
   HostWindow* host = MainWindow();

@@ -36,6 +36,8 @@ class MainEvents final : public platform::WindowEvents {
 
   std::uint16_t HelpTopic() override { return ErrorNumber(); }
 
+  bool HelpOnF1() override { return HostRun().help_on_f1; }
+
   void CloseRequested(platform::CloseCause cause) override {
     RunState& run = HostRun();
     if (run.quit) return;

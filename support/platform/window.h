@@ -35,7 +35,8 @@ struct CellRun {
   std::int32_t y;
 };
 
-enum class BoxIcon : std::uint8_t { Hand, Exclamation };
+// ExclamationWithHelp: a run-time error's report, whose box offers the reference help.
+enum class BoxIcon : std::uint8_t { Hand, Exclamation, ExclamationWithHelp };
 
 // Why a window asks the run to end: the user closed it, the session hung up, or the system asked it to stop.
 enum class CloseCause : std::uint8_t { User, HangUp, Terminate };
@@ -52,6 +53,8 @@ class WindowEvents {
   virtual void CloseRequested(CloseCause cause) = 0;
   // The run-time error the reference help opens on; 0 when there is none.
   virtual std::uint16_t HelpTopic() = 0;
+  // Whether F1 held at a prompt opens the reference help: after an error report, not at the interrupt.
+  virtual bool HelpOnF1() = 0;
   // The system ends the session: the process may be ended as soon as the window has answered, so the host closes
   // its files at once, with their whole records and their end-of-file mark.
   virtual void SessionEnding() = 0;
@@ -90,9 +93,12 @@ class Window {
 
 // How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs).
 enum class ConsoleKind : std::uint8_t { Window, Transcript };
+// A window shown as the program was started (normal, minimised ...), or made without being shown.
+enum class StartShow : std::uint8_t { AsStarted, Hidden };
 
-// The program's console window with its title (cp932); null when it cannot be made.
-std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind);
+// The program's console window with its title (cp932); null when it cannot be made, after the platform has told
+// the user why.
+std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind, StartShow show);
 // A box shown when there is no window to own it (start-up failures, a report after the window is gone).
 void ShowLoneMessageBox(std::string_view text, std::string_view caption, BoxIcon icon);
 

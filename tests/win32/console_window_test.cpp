@@ -7,16 +7,20 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "files/channels.h"
+#include "host/install_folder.h"
 #include "host/main_window.h"
 #include "host/run_state.h"
 #include "host/runtime.h"
 #include "host/text_screen.h"
 #include "host/window_events.h"
 #include "platform/win32/console_window.h"
-#include "texts.h"
+#include "values/raise_error.h"
 #include "values/string_values.h"
+#include "win32/recorded_calls.h"
+#include "texts.h"
 
 namespace {
 
@@ -25,7 +29,8 @@ using platform::win32::ConsoleWindow;
 class ConsoleWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::unique_ptr<platform::Window> window = platform::OpenConsoleWindow("qelvorin", platform::ConsoleKind::Window);
+    std::unique_ptr<platform::Window> window =
+        platform::OpenConsoleWindow("qelvorin", platform::ConsoleKind::Window, show);
     if (window == nullptr) GTEST_SKIP() << "no window can be made here (no display)";
     OpenMainWindow(std::move(window));
     handle = platform::win32::MainWindowHandle();
@@ -63,19 +68,39 @@ class ConsoleWindowTest : public ::testing::Test {
     return {metrics.tmAveCharWidth, metrics.tmHeight};
   }
 
+  platform::StartShow show = platform::StartShow::AsStarted;
+  RecordedCalls calls;
   HWND handle = nullptr;
 };
+
+class HiddenConsoleWindowTest : public ConsoleWindowTest {
+ protected:
+  HiddenConsoleWindowTest() { show = platform::StartShow::Hidden; }
+};
+
+void HoldF1(bool held) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_F1] = held ? 0x80 : 0;
+  SetKeyboardState(keys);
+}
 
 TEST_F(ConsoleWindowTest, TheMainWindowIsTheWholeScreenAtTheTopLeftCorner) {
   char class_name[32] = {};
   GetClassNameA(handle, class_name, sizeof class_name);
   EXPECT_STREQ(class_name, "K7V2CLASS");
   EXPECT_EQ(GetClassLongPtrA(handle, GCL_STYLE), static_cast<ULONG_PTR>(CS_DBLCLKS));
+  for (const char* companion : {"K7V2PictWndClass", "K7V2$ItemClass", "K7V2TimerClass", "K7V2MCIClass",
+                                "K7V2BmpBClass", "K7V2PrinterClass", "VXTrapWndClass", "K7V2WCQelvorin"}) {
+    WNDCLASSA registered;
+    EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), companion, &registered)) << companion;
+  }
   // Made with 0x00FF0000; at full size the scroll bars are taken away, and their style bits with them.
   EXPECT_EQ(GetWindowLongA(handle, GWL_STYLE) & 0x00FF0000, WS_OVERLAPPEDWINDOW);
   char title[32] = {};
   GetWindowTextA(handle, title, sizeof title);
   EXPECT_STREQ(title, "qelvorin");
+  EXPECT_TRUE(IsWindowVisible(handle));
   RECT outer;
   GetWindowRect(handle, &outer);
   EXPECT_EQ(outer.left, 0);
@@ -146,6 +171,65 @@ TEST_F(ConsoleWindowTest, KeysReachTheRingAndAUsersCloseEndsTheRun) {
   EXPECT_EQ(platform::win32::MainWindowHandle(), nullptr);
 }
 
+TEST_F(ConsoleWindowTest, TheArrowIsShownOverTheClientAreaThoughTheClassHasNoCursor) {
+  EXPECT_EQ(GetClassLongPtrA(handle, GCLP_HCURSOR), 0u);
+  SetCursor(LoadCursorA(nullptr, IDC_WAIT));
+  EXPECT_EQ(SendMessageA(handle, WM_SETCURSOR, reinterpret_cast<WPARAM>(handle), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)),
+            TRUE);
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
+}
+
+TEST_F(ConsoleWindowTest, F1OpensTheHelpOfTheErrorOnlyAtThePromptAfterAReport) {
+  SetInstallFolder("C:\\velbrix\\");
+  try {
+    RaiseError(1003);
+  } catch (const RuntimeErrorSignal&) {
+  }
+  HoldF1(true);
+  HostRun().help_on_f1 = true;
+  PostMessageA(handle, WM_CHAR, 'k', 0);
+  EXPECT_TRUE(MainWindow()->window.WaitForKey(MainWindowEvents()));
+  ASSERT_EQ(calls.helps.size(), 1u);
+  EXPECT_EQ(calls.helps[0].owner, GetActiveWindow());
+  EXPECT_EQ(calls.helps[0].file, "C:\\velbrix\\K7V2REF.HLP");
+  EXPECT_EQ(calls.helps[0].command, static_cast<UINT>(HELP_CONTEXT));
+  EXPECT_EQ(calls.helps[0].data, 100003u);
+  EXPECT_FALSE(MainWindow()->keys.HasKey()) << "the help took the key's place";
+  // The interrupt prompt: F1 held down is no help, the key reaches the ring.
+  HostRun().help_on_f1 = false;
+  PostMessageA(handle, WM_CHAR, 'k', 0);
+  EXPECT_TRUE(MainWindow()->window.WaitForKey(MainWindowEvents()));
+  EXPECT_EQ(calls.helps.size(), 1u);
+  EXPECT_TRUE(MainWindow()->keys.HasKey());
+  HoldF1(false);
+  // The Help button of a report box.
+  SendMessageA(handle, WM_HELP, 0, 0);
+  ASSERT_EQ(calls.helps.size(), 2u);
+  EXPECT_EQ(calls.helps[1].owner, GetActiveWindow());
+  EXPECT_EQ(calls.helps[1].data, 100003u);
+  ForgetInstallFolder();
+}
+
+TEST_F(HiddenConsoleWindowTest, TheStartHiddenWindowIsMadeNotShownAndStillHoldsTheConsole) {
+  EXPECT_TRUE(IsWindow(handle));
+  EXPECT_FALSE(IsWindowVisible(handle));
+  Write("hidden");
+  EXPECT_NE(CopiedText().find("hidden"), std::string::npos);
+}
+
+TEST(ConsoleWindowStart, AWindowThatCannotBeCreatedIsToldAsMemoryShort) {
+  RecordedCalls calls;
+  calls.FailWindowCreation();
+  EXPECT_EQ(platform::OpenConsoleWindow("qelvorin", platform::ConsoleKind::Window, platform::StartShow::AsStarted),
+            nullptr);
+  ASSERT_EQ(calls.boxes.size(), 1u);
+  EXPECT_EQ(calls.boxes[0].owner, nullptr);
+  EXPECT_EQ(calls.boxes[0].text, texts::StartFailure1);
+  EXPECT_EQ(calls.boxes[0].caption, "qelvorin.EXE");
+  EXPECT_EQ(calls.boxes[0].style, static_cast<UINT>(MB_ICONHAND));
+  EXPECT_EQ(platform::win32::MainWindowHandle(), nullptr);
+}
+
 // The process may be ended as soon as the window has answered the end of the session: the card file is closed
 // before that, with its whole records and its mark.
 TEST_F(ConsoleWindowTest, TheEndOfTheSessionClosesTheFilesWithWholeRecords) {
@@ -176,6 +260,22 @@ TEST(Executable, ExportsItsWindowProcedureAndRoutinesAndCarriesItsIcon) {
   }
   EXPECT_NE(FindResourceA(program, "MainIcon", MAKEINTRESOURCEA(14)), nullptr);  // RT_GROUP_ICON
   FreeLibrary(program);
+}
+
+TEST(Executable, CarriesTheProductAndTheProjectVersion) {
+  std::vector<char> block(GetFileVersionInfoSizeA(QELVORIN_EXECUTABLE, nullptr));
+  ASSERT_FALSE(block.empty());
+  ASSERT_TRUE(GetFileVersionInfoA(QELVORIN_EXECUTABLE, 0, static_cast<DWORD>(block.size()), block.data()));
+  void* value = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\ProductName", &value, &length));
+  EXPECT_STREQ(static_cast<const char*>(value), "Qelvorin");
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\040904B0\\FileVersion", &value, &length));
+  EXPECT_STREQ(static_cast<const char*>(value), QELVORIN_VERSION);
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", &value, &length));
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+  EXPECT_EQ(std::to_string(HIWORD(fixed->dwFileVersionMS)) + "." + std::to_string(LOWORD(fixed->dwFileVersionMS)),
+            QELVORIN_VERSION);
 }
 
 }  // namespace

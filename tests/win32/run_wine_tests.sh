@@ -206,6 +206,10 @@ check "a batch run converts both mailboxes" test "$(batch basic.mbx body.mbx -o 
 check "the batch card file is the same" cmp "$DATA/batch.ren" "$WORK/two.ren"
 check "a batch run with an error ends with status 1" test "$(batch truncated_body.mbx -o batchcut.ren)" = 1
 check "a bad command line ends with status 2" test "$(batch missing.mbx -o x.ren)" = 2
+check "a batch run expands its wildcards, sorted by name" test "$(batch 'b*.mbx' -o wild.ren)" = ""
+check "the expanded mailboxes make the same card file" cmp "$DATA/wild.ren" "$WORK/two.ren"
+version=$("$WINE" "$BUILD/qelvorin.exe" --version 2>/dev/null | tr -d '\r') || version=''
+check "--version prints on standard output" grep -qE '^qelvorin [0-9]+\.[0-9]+$' <<<"$version"
 
 log "end to end: $passed passed, $failed failed"
 echo "$passed passed, $failed failed"

@@ -125,6 +125,19 @@ void SetLocalWriteTime(const std::string& path, WORD year, WORD month, WORD day,
   CloseHandle(file);
 }
 
+TEST_F(Win32Files, PatternsAndPathsOfAtMost260BytesAreTaken) {
+  const std::string longest(260, 'p');
+  Push(longest);
+  DirOpen(6);
+  DirNext(6);
+  EXPECT_EQ(DirAtEnd(6), -1);
+  DirClose(6);
+  Push(longest + "p");
+  EXPECT_EQ(ErrorOf([] { DirOpen(6); }), error::kBadArgument);
+  Push(longest + "p");
+  EXPECT_EQ(ErrorOf([] { ChangeDirectory(); }), error::kBadArgument);
+}
+
 TEST_F(Win32Files, DirectoryItemsOfFilesAndFolders) {
   const std::string path = Path("Old.mbx");
   Write(path, "12345");

@@ -9,7 +9,8 @@
 
 namespace platform {
 
-std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind) {
+// A terminal cannot hide the console it is: the start-hidden choice has no effect here.
+std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind, StartShow) {
   posix::CatchSignals();
   const bool output_terminal = isatty(STDOUT_FILENO) != 0;
   if (kind == ConsoleKind::Window && output_terminal && isatty(STDIN_FILENO) != 0) {

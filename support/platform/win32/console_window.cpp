@@ -7,6 +7,7 @@
 #include "platform/keys.h"
 #include "platform/win32/failure_boxes.h"
 #include "platform/win32/reference_help.h"
+#include "platform/win32/system_calls.h"
 #include "platform/win32/window_classes.h"
 
 namespace platform::win32 {
@@ -76,8 +77,10 @@ ConsoleWindow::~ConsoleWindow() {
 }
 
 bool ConsoleWindow::Create(HINSTANCE instance, const std::string& title, int show_command) {
-  const HWND window = CreateWindowExA(0, kMainClassName, title.c_str(), kMainWindowStyle, CW_USEDEFAULT,
-                                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
+  SetHandleCount(255);
+  const HWND window = Calls().create_window(0, kMainClassName, title.c_str(), kMainWindowStyle, CW_USEDEFAULT,
+                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+                                            this);
   if (window == nullptr) return false;
   const RECT full = FullWindowRect();
   MoveWindow(window, 0, 0, full.right - full.left, full.bottom - full.top, TRUE);
@@ -88,9 +91,11 @@ bool ConsoleWindow::Create(HINSTANCE instance, const std::string& title, int sho
   return true;
 }
 
-// WM_CREATE: the window is known by its handle from now on, and its cells by the stock fixed font.
+// WM_CREATE: the window is known by its handle from now on, and its cells by the stock fixed font. The class has no
+// cursor: the window shows its own over the client area.
 void ConsoleWindow::Created(HWND window) {
   window_ = window;
+  cursor_ = LoadCursorA(nullptr, IDC_ARROW);
   const HDC context = GetDC(window);
   const HGDIOBJ previous = SelectObject(context, font_);
   TEXTMETRICA metrics;
@@ -147,6 +152,11 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_KILLFOCUS:
       FocusLost();
       return true;
+    case WM_SETCURSOR:
+      if (LOWORD(lparam) != HTCLIENT) return false;
+      SetCursor(cursor_);
+      result = TRUE;
+      return true;
     case WM_ACTIVATE:
       if (LOWORD(wparam) != WA_INACTIVE) {
         SetFocus(window_);
@@ -179,7 +189,7 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       CopyPicture();
       return true;
     case WM_HELP:
-      ShowReferenceHelp(window_, events_ != nullptr ? events_->HelpTopic() : 0);
+      ShowReferenceHelp(events_ != nullptr ? events_->HelpTopic() : 0);
       result = TRUE;
       return true;
     case WM_COMPACTING:
@@ -215,7 +225,7 @@ void ConsoleWindow::Paint() {
 
 // The window goes, by the user's close or the host's: the run is told, unless it is the host that closes it.
 void ConsoleWindow::Destroyed() {
-  CloseReferenceHelp(window_);
+  CloseReferenceHelp();
   if (caret_visible_ || focused_) DestroyCaret();
   focused_ = caret_visible_ = false;
   window_ = nullptr;
@@ -240,8 +250,8 @@ void ConsoleWindow::Poll(WindowEvents& events) {
   if (!Drain()) events.CloseRequested(CloseCause::User);
 }
 
-// A batch run has nobody at the keyboard: its prompts end at once. F1 held down while an error waits opens the help
-// on it instead of reaching the window.
+// A batch run has nobody at the keyboard: its prompts end at once. F1 held down at the prompt after an error report
+// opens the help on the error instead of reaching the window; at other prompts it is a key like any other.
 bool ConsoleWindow::WaitForKey(WindowEvents& events) {
   events_ = &events;
   if (kind_ == ConsoleKind::Transcript) return false;
@@ -250,8 +260,8 @@ bool ConsoleWindow::WaitForKey(WindowEvents& events) {
     events.CloseRequested(CloseCause::User);
     return true;
   }
-  if (GetKeyState(VK_F1) < 0) {
-    ShowReferenceHelp(window_, events_ != nullptr ? events_->HelpTopic() : 0);
+  if (events.HelpOnF1() && GetKeyState(VK_F1) < 0) {
+    ShowReferenceHelp(events.HelpTopic());
     return true;
   }
   TranslateMessage(&message);
@@ -260,8 +270,7 @@ bool ConsoleWindow::WaitForKey(WindowEvents& events) {
 }
 
 void ConsoleWindow::ShowMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
-  const UINT style = icon == BoxIcon::Hand ? MB_ICONHAND : MB_ICONEXCLAMATION;
-  MessageBoxA(window_, std::string(text).c_str(), std::string(caption).c_str(), style);
+  ShowBox(window_, text, caption, icon);
 }
 
 void ConsoleWindow::Beep() { MessageBeep(0); }

@@ -61,6 +61,8 @@ class ConsoleWindow final : public Window {
   HWND window_ = nullptr;
   WindowEvents* events_ = nullptr;
   HFONT font_;
+  // The mouse pointer over the client area.
+  HCURSOR cursor_ = nullptr;
   std::int32_t cell_width_ = 8;
   std::int32_t cell_height_ = 16;
   // The cell at the client area's top-left corner, and how many cells the client area shows.

@@ -1,11 +1,13 @@
 // The console window of the Win32 host: the classes are registered and the main window made and shown with the
-// start-up show command. Boxes without a window are owned by the active window, if any.
+// start-up show command, or hidden. Boxes without a window are owned by the active window, if any.
 #include <windows.h>
 
 #include <string>
 
 #include "platform/win32/console_window.h"
+#include "platform/win32/failure_boxes.h"
 #include "platform/win32/window_classes.h"
+#include "texts.h"
 
 namespace platform {
 namespace {
@@ -20,18 +22,23 @@ int StartupShowCommand() {
 
 }  // namespace
 
-std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind) {
+std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind, StartShow show) {
   const HINSTANCE instance = GetModuleHandleA(nullptr);
-  if (!win32::RegisterWindowClasses(instance)) return nullptr;
+  if (!win32::RegisterWindowClasses(instance)) {
+    win32::ShowStartFailure(title, texts::StartFailure3);
+    return nullptr;
+  }
   auto window = std::make_unique<win32::ConsoleWindow>(kind);
-  if (!window->Create(instance, std::string(title), StartupShowCommand())) return nullptr;
+  if (!window->Create(instance, std::string(title), show == StartShow::Hidden ? SW_HIDE : StartupShowCommand())) {
+    win32::ShowStartFailure(title, texts::StartFailure1);
+    return nullptr;
+  }
   return window;
 }
 
 void ShowLoneMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
   const HWND active = GetActiveWindow();
-  const UINT style = icon == BoxIcon::Hand ? MB_ICONHAND : MB_HELP | MB_ICONEXCLAMATION;
-  MessageBoxA(IsWindow(active) ? active : nullptr, std::string(text).c_str(), std::string(caption).c_str(), style);
+  win32::ShowBox(IsWindow(active) ? active : nullptr, text, caption, icon);
 }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/win32/install_directory.h"
+#include "platform/win32/system_calls.h"
 
 namespace platform::win32 {
 namespace {
@@ -19,14 +20,16 @@ bool HelpFilePath(std::string& path) {
 
 DWORD HelpContextOf(std::uint16_t error) { return error >= 1000 && error <= 1019 ? error + 99000u : error; }
 
-void ShowReferenceHelp(HWND owner, std::uint16_t error) {
+void ShowReferenceHelp(std::uint16_t error) {
   std::string path;
-  if (error != 0 && HelpFilePath(path)) WinHelpA(owner, path.c_str(), HELP_CONTEXT, HelpContextOf(error));
+  if (error != 0 && HelpFilePath(path)) {
+    Calls().win_help(GetActiveWindow(), path.c_str(), HELP_CONTEXT, HelpContextOf(error));
+  }
 }
 
-void CloseReferenceHelp(HWND owner) {
+void CloseReferenceHelp() {
   std::string path;
-  if (HelpFilePath(path)) WinHelpA(owner, path.c_str(), HELP_QUIT, 0);
+  if (HelpFilePath(path)) Calls().win_help(GetActiveWindow(), path.c_str(), HELP_QUIT, 0);
 }
 
 }  // namespace platform::win32

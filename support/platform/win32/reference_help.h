@@ -10,9 +10,9 @@ namespace platform::win32 {
 // The help context of an error: the window errors 1000-1019 have theirs at 99000 and above.
 DWORD HelpContextOf(std::uint16_t error);
 
-// Opens the help on the topic of a run-time error. Nothing happens without the registry's install directory or
-// for error 0.
-void ShowReferenceHelp(HWND owner, std::uint16_t error);
-void CloseReferenceHelp(HWND owner);
+// Opens the help on the topic of a run-time error, owned by the active window. Nothing happens without the
+// registry's install directory or for error 0.
+void ShowReferenceHelp(std::uint16_t error);
+void CloseReferenceHelp();
 
 }  // namespace platform::win32

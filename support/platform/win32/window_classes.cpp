@@ -2,6 +2,7 @@
 #include "platform/win32/window_classes.h"
 
 #include <array>
+#include <string>
 
 #include "platform/win32/console_window.h"
 #include "platform/win32/window_procedure.h"
@@ -10,9 +11,11 @@
 namespace platform::win32 {
 namespace {
 
-// The classes of the families this program does not use: they exist, and nothing creates their windows.
-constexpr std::array<const char*, 5> kCompanionClasses{"K7V2PictWndClass", "K7V2$ItemClass", "K7V2TimerClass",
-                                                       "K7V2MCIClass", "K7V2BmpBClass"};
+// The classes of the families this program does not use: they exist, and nothing creates their windows. The class
+// of the program's one module ("K7V2WC" + its name) joins them.
+constexpr std::array<const char*, 7> kCompanionClasses{"K7V2PictWndClass", "K7V2$ItemClass", "K7V2TimerClass",
+                                                       "K7V2MCIClass",     "K7V2BmpBClass",  "K7V2PrinterClass",
+                                                       "VXTrapWndClass"};
 
 bool Registered(HINSTANCE instance, const char* name) {
   WNDCLASSA existing;
@@ -22,6 +25,15 @@ bool Registered(HINSTANCE instance, const char* name) {
 HICON ProgramIcon(HINSTANCE instance) {
   if (const HICON icon = LoadIconA(instance, "MainIcon"); icon != nullptr) return icon;
   return LoadIconA(nullptr, IDI_APPLICATION);
+}
+
+void RegisterCompanion(HINSTANCE instance, const char* name) {
+  WNDCLASSA companion{};
+  companion.lpfnWndProc = DefWindowProcA;
+  companion.cbWndExtra = sizeof(LONG_PTR);
+  companion.hInstance = instance;
+  companion.lpszClassName = name;
+  RegisterClassA(&companion);
 }
 
 }  // namespace
@@ -37,14 +49,8 @@ bool RegisterWindowClasses(HINSTANCE instance) {
   main_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   main_class.lpszClassName = kMainClassName;
   if (RegisterClassA(&main_class) == 0) return false;
-  for (const char* name : kCompanionClasses) {
-    WNDCLASSA companion{};
-    companion.lpfnWndProc = DefWindowProcA;
-    companion.cbWndExtra = sizeof(LONG_PTR);
-    companion.hInstance = instance;
-    companion.lpszClassName = name;
-    RegisterClassA(&companion);
-  }
+  for (const char* name : kCompanionClasses) RegisterCompanion(instance, name);
+  RegisterCompanion(instance, (std::string("K7V2WC") + std::string(texts::ModuleName)).c_str());
   return true;
 }
 
