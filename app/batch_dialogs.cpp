@@ -20,13 +20,16 @@ inline constexpr std::uint16_t kBadCommandLine = 2;
 
 }  // namespace
 
-BatchDialogs::BatchDialogs(std::vector<std::string> mailboxes, std::string output)
-    : mailboxes_(std::move(mailboxes)), output_(std::move(output)) {}
+BatchDialogs::BatchDialogs(std::vector<std::string> mailboxes, std::string output, BatchReport& report)
+    : mailboxes_(std::move(mailboxes)), output_(std::move(output)), report_(report) {}
 
 std::optional<std::string> BatchDialogs::Show(const platform::FileDialogRequest& request) {
   if (request.kind == platform::FileDialogKind::Open) {
+    // The pass before has closed its files: its card file is whole.
+    if (output_given_) report_.MailboxFinished();
     output_given_ = false;
     if (pass_ == mailboxes_.size()) return std::nullopt;
+    report_.MailboxStarted(pass_);
     return mailboxes_[pass_++];
   }
   if (output_given_) StopForOutput(output_);

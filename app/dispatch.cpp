@@ -2,11 +2,23 @@
 #include "app/dispatch.h"
 
 #include "app/batch_dialogs.h"
+#include "app/batch_report.h"
 #include "converter/converter.h"
 #include "host/host.h"
 
 namespace {
 constexpr int kBadCommandLine = 2;
+
+int RunBatch(const Command& command, const ProgramEntryPoint& entry) {
+  BatchReport report(command.mailbox_names, command.output_name);
+  BatchDialogs dialogs(command.mailboxes, command.output, report);
+  const EarlierOutput earlier{command.card_file, command.card_folder};
+  const EarlierOutput* appended_to = command.append ? &earlier : nullptr;
+  const HostSettings settings{
+      command.quiet ? platform::ConsoleKind::QuietTranscript : platform::ConsoleKind::Transcript, &report};
+  return RunHost(entry.argc, entry.argv, [&] { return RunConverter(dialogs, appended_to); }, settings);
+}
+
 }  // namespace
 
 std::string VersionText() { return "qelvorin " QELVORIN_VERSION "\n"; }
@@ -20,16 +32,13 @@ int Dispatch(const Command& command, const ProgramEntryPoint& entry) {
       entry.tell(VersionText());
       return 0;
     case CommandKind::Refused:
-      entry.tell_error("qelvorin: " + command.reason + "\n" + UsageText());
+      entry.tell_error("qelvorin: " + command.reason + "\nTry 'qelvorin --help' for more information.\n");
       return kBadCommandLine;
     case CommandKind::BadOperand:
       entry.tell_error("qelvorin: " + command.reason + "\n");
       return kBadCommandLine;
-    case CommandKind::Batch: {
-      BatchDialogs dialogs(command.mailboxes, command.output);
-      return RunHost(entry.argc, entry.argv, [&dialogs] { return RunConverter(dialogs); },
-                     {platform::ConsoleKind::Transcript});
-    }
+    case CommandKind::Batch:
+      return RunBatch(command, entry);
     case CommandKind::Interactive:
       break;
   }

@@ -27,3 +27,11 @@ void Register(ChannelObject object, FileRecord* record) {
   file_slots[static_cast<std::size_t>(object - kFirstFileSlot)] = record;
 }
 void Unregister(ChannelObject object) { file_slots[static_cast<std::size_t>(object - kFirstFileSlot)] = nullptr; }
+
+bool ReadingProgressOf(std::int32_t channel, ReadingProgress& progress) {
+  if (channel < 1 || channel > kLastChannel) return false;
+  const FileRecord* file = FileAt(ObjectOf(channel));
+  if (file == nullptr) return false;
+  progress = {file->control->position, file->control->size};
+  return true;
+}

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "host/run_listener.h"
 #include "platform/window.h"
 
 // Process statuses besides 0 and the end call's code.
@@ -24,6 +25,8 @@ struct RunState {
   // The window asked the run to end.
   bool quit = false;
   platform::CloseCause close_cause = platform::CloseCause::User;
+  // A batch run's listener, or null.
+  RunListener* listener = nullptr;
 };
 
 // The poll reads the run state at every eleventh statement: inline, so that reading it costs no call.

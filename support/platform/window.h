@@ -79,8 +79,9 @@ class Window {
   virtual void EchoReport(std::string_view text) = 0;
 };
 
-// How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs).
-enum class ConsoleKind : std::uint8_t { Window, Transcript };
+// How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs),
+// which a quiet batch run does not write on standard output.
+enum class ConsoleKind : std::uint8_t { Window, Transcript, QuietTranscript };
 
 // The program's console window with its title (cp932); null when it cannot be made.
 std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind);

@@ -15,7 +15,9 @@ std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind ki
   if (kind == ConsoleKind::Window && output_terminal && isatty(STDIN_FILENO) != 0) {
     if (std::unique_ptr<Window> terminal = posix::OpenTerminalWindow(title)) return terminal;
   }
-  return posix::OpenTranscriptWindow(output_terminal ? posix::LiveRow::Shown : posix::LiveRow::Hidden);
+  if (kind == ConsoleKind::QuietTranscript) return posix::OpenTranscriptWindow(posix::TranscriptOutput::None);
+  return posix::OpenTranscriptWindow(output_terminal ? posix::TranscriptOutput::LinesAndLiveRow
+                                                     : posix::TranscriptOutput::Lines);
 }
 
 void ShowLoneMessageBox(std::string_view text, std::string_view caption, BoxIcon) {

@@ -22,7 +22,8 @@ using Row = std::array<Cell, kScreenColumns>;
 
 class TranscriptWindow final : public Window {
  public:
-  explicit TranscriptWindow(LiveRow live) : live_(live == LiveRow::Shown) {
+  explicit TranscriptWindow(TranscriptOutput output)
+      : written_out_(output != TranscriptOutput::None), live_(output == TranscriptOutput::LinesAndLiveRow) {
     Row blank;
     blank.fill({' ', 7, 4, ByteRole::Single});
     screen_.fill(blank);
@@ -121,10 +122,11 @@ class TranscriptWindow final : public Window {
 
   void Flush() {
     ShowLiveRow();
-    WriteAll(STDOUT_FILENO, out_);
+    if (written_out_) WriteAll(STDOUT_FILENO, out_);
     out_.clear();
   }
 
+  bool written_out_;
   bool live_;
   std::array<Row, kScreenRows> screen_;
   std::int32_t written_ = 0;  // rows above this one are in the transcript
@@ -137,6 +139,8 @@ class TranscriptWindow final : public Window {
 
 }  // namespace
 
-std::unique_ptr<Window> OpenTranscriptWindow(LiveRow live) { return std::make_unique<TranscriptWindow>(live); }
+std::unique_ptr<Window> OpenTranscriptWindow(TranscriptOutput output) {
+  return std::make_unique<TranscriptWindow>(output);
+}
 
 }  // namespace platform::posix

@@ -239,7 +239,7 @@ void ConsoleWindow::Poll(WindowEvents& events) {
 // on it instead of reaching the window.
 bool ConsoleWindow::WaitForKey(WindowEvents& events) {
   events_ = &events;
-  if (kind_ == ConsoleKind::Transcript) return false;
+  if (kind_ != ConsoleKind::Window) return false;
   MSG message;
   if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
     events.CloseRequested(CloseCause::User);
@@ -263,7 +263,7 @@ void ConsoleWindow::Beep() { MessageBeep(0); }
 
 // A batch run's report goes to standard error as well, for whoever started it.
 void ConsoleWindow::EchoReport(std::string_view text) {
-  if (kind_ != ConsoleKind::Transcript) return;
+  if (kind_ == ConsoleKind::Window) return;
   const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
   if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
   const std::string line = std::string(text) + "\r\n";
