@@ -24,12 +24,22 @@ std::string OneLine(std::string_view cp932) {
 
 }  // namespace
 
-BatchReport::BatchReport(std::vector<std::string> mailbox_names, std::string output_name)
-    : mailbox_names_(std::move(mailbox_names)), output_name_(std::move(output_name)) {}
+BatchReport::BatchReport(std::vector<std::string> mailbox_names, std::string output_name, Progress progress)
+    : mailbox_names_(std::move(mailbox_names)), output_name_(std::move(output_name)) {
+  if (progress == Progress::Shown) progress_.emplace(mailbox_names_.size());
+}
 
-void BatchReport::MailboxStarted(std::size_t index) { current_ = index; }
+BatchReport::~BatchReport() {
+  if (progress_) progress_->Clear();
+}
+
+void BatchReport::MailboxStarted(std::size_t index) {
+  current_ = index;
+  if (progress_) progress_->Start(index, mailbox_names_[index]);
+}
 
 void BatchReport::MailboxFinished() {
+  if (progress_) progress_->Clear();
   platform::WriteStandardError(Prefix() + MailCount(CurrentConversion().mails) + " -> " + output_name_ + "\n");
 }
 
@@ -45,6 +55,7 @@ void BatchReport::ErrorReported(std::string_view report) {
 void BatchReport::Interrupted(std::string_view notice) { Tell({}, notice); }
 
 void BatchReport::Tell(std::string_view prefix, std::string_view cp932) {
+  if (progress_) progress_->Clear();
   platform::WriteStandardError(Prefix() + std::string(prefix) + platform::ErrorStreamText(OneLine(cp932)) + "\n");
 }
 

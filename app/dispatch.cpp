@@ -5,17 +5,22 @@
 #include "app/batch_report.h"
 #include "converter/converter.h"
 #include "host/host.h"
+#include "platform/standard_error.h"
 
 namespace {
 constexpr int kBadCommandLine = 2;
 
 int RunBatch(const Command& command, const ProgramEntryPoint& entry) {
-  BatchReport report(command.mailbox_names, command.output_name);
+  // Progress is for someone watching a terminal, and a quiet run shows none.
+  const bool progress = !command.quiet && platform::StandardErrorIsTerminal();
+  BatchReport report(command.mailbox_names, command.output_name,
+                     progress ? BatchReport::Progress::Shown : BatchReport::Progress::Hidden);
   BatchDialogs dialogs(command.mailboxes, command.output, report);
   const EarlierOutput earlier{command.card_file, command.card_folder};
   const EarlierOutput* appended_to = command.append ? &earlier : nullptr;
-  const HostSettings settings{
-      command.quiet ? platform::ConsoleKind::QuietTranscript : platform::ConsoleKind::Transcript, &report};
+  HostSettings settings{platform::ConsoleKind::Transcript, &report};
+  if (command.quiet) settings.console = platform::ConsoleKind::QuietTranscript;
+  if (progress) settings.console = platform::ConsoleKind::TranscriptBesideProgress;
   return RunHost(entry.argc, entry.argv, [&] { return RunConverter(dialogs, appended_to); }, settings);
 }
 

@@ -80,8 +80,9 @@ class Window {
 };
 
 // How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs),
-// which a quiet batch run does not write on standard output.
-enum class ConsoleKind : std::uint8_t { Window, Transcript, QuietTranscript };
+// which a quiet batch run does not write on standard output. Beside a progress line that standard error rewrites
+// in place, each row of a transcript on a terminal takes that line over, and the unfinished row is not shown.
+enum class ConsoleKind : std::uint8_t { Window, Transcript, QuietTranscript, TranscriptBesideProgress };
 
 // The program's console window with its title (cp932); null when it cannot be made.
 std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind kind);

@@ -244,6 +244,37 @@ TEST_F(Program, TheCountsRowIsContinuedByTheNextBanner) {
   EXPECT_NE(run.output.find(" 4 " + std::string(7, ' ') + "*****"), std::string::npos) << run.output;
 }
 
+TEST_F(Program, OnATerminalAProgressLineGoesWithEachMailboxAndThePipeGetsNone) {
+  // A mailbox long enough to be read over many polls: the golden one five hundred times.
+  const std::string mails = Read(kGolden / "basic.mbx");
+  std::string bytes;
+  for (int copy = 0; copy < 500; ++copy) bytes += mails;
+  Write(Path("long.mbx"), bytes);
+  const std::string basic = Golden("basic");
+
+  probe::TerminalChild terminal({kProgram, Path("long.mbx"), basic, "-o", Path("out.ren")}, kLibraryFolder);
+  EXPECT_EQ(terminal.Finish(), 0);
+  const std::string& seen = terminal.received();
+  // The line fits 80 columns: a long path is shortened from its start.
+  const std::string progress = "long.mbx (1/2): ";
+  const std::size_t first = seen.find(progress);
+  ASSERT_NE(first, std::string::npos) << seen;
+  const std::size_t line_start = seen.rfind("\rqelvorin: ", first);
+  ASSERT_NE(line_start, std::string::npos) << seen;
+  EXPECT_LE(seen.find("\x1b[K", first) - line_start, 80U) << seen;  // the CR and at most 79 columns
+  EXPECT_NE(seen.find(" mails  ", first), std::string::npos) << seen;
+  EXPECT_NE(seen.find(" left\x1b[K", first), std::string::npos) << seen;
+  // The summary line takes the progress line's place: the line is erased, then the summary is written.
+  const std::size_t summary = seen.find("\r\x1b[Kqelvorin: " + Path("long.mbx") + ": 2000 mails -> ");
+  ASSERT_NE(summary, std::string::npos) << seen;
+  EXPECT_LT(first, summary);
+  EXPECT_EQ(seen.find(progress, summary), std::string::npos);
+
+  const probe::PipedRun piped = Run({Path("long.mbx"), basic, "-o", Path("out.ren")});
+  EXPECT_EQ(piped.status, 0);
+  EXPECT_EQ(piped.errors, Summary(Path("long.mbx"), 2000, Path("out.ren")) + Summary(basic, 4, Path("out.ren")));
+}
+
 TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
   const std::string mailbox = Golden("basic");
   const std::unique_ptr<probe::TerminalChild> started = StartWithMailbox(mailbox);

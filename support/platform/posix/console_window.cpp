@@ -16,6 +16,9 @@ std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind ki
     if (std::unique_ptr<Window> terminal = posix::OpenTerminalWindow(title)) return terminal;
   }
   if (kind == ConsoleKind::QuietTranscript) return posix::OpenTranscriptWindow(posix::TranscriptOutput::None);
+  if (kind == ConsoleKind::TranscriptBesideProgress && output_terminal) {
+    return posix::OpenTranscriptWindow(posix::TranscriptOutput::LinesOverProgress);
+  }
   return posix::OpenTranscriptWindow(output_terminal ? posix::TranscriptOutput::LinesAndLiveRow
                                                      : posix::TranscriptOutput::Lines);
 }

@@ -23,7 +23,9 @@ using Row = std::array<Cell, kScreenColumns>;
 class TranscriptWindow final : public Window {
  public:
   explicit TranscriptWindow(TranscriptOutput output)
-      : written_out_(output != TranscriptOutput::None), live_(output == TranscriptOutput::LinesAndLiveRow) {
+      : written_out_(output != TranscriptOutput::None),
+        live_(output == TranscriptOutput::LinesAndLiveRow),
+        in_place_(live_ || output == TranscriptOutput::LinesOverProgress) {
     Row blank;
     blank.fill({' ', 7, 4, ByteRole::Single});
     screen_.fill(blank);
@@ -102,9 +104,9 @@ class TranscriptWindow final : public Window {
   }
 
   void WriteRow(std::int32_t row) {
-    if (live_) out_ += "\r";
+    if (in_place_) out_ += "\r";
     out_ += RowText(row);
-    if (live_) out_ += kEraseToEnd;
+    if (in_place_) out_ += kEraseToEnd;
     out_ += "\n";
     shown_live_.clear();
   }
@@ -128,6 +130,7 @@ class TranscriptWindow final : public Window {
 
   bool written_out_;
   bool live_;
+  bool in_place_;  // a row starts at the line's start and erases what stood there
   std::array<Row, kScreenRows> screen_;
   std::int32_t written_ = 0;  // rows above this one are in the transcript
   std::int32_t caret_row_ = 0;
