@@ -270,6 +270,11 @@ TEST_F(Program, OnATerminalAProgressLineGoesWithEachMailboxAndThePipeGetsNone) {
   EXPECT_LT(first, summary);
   EXPECT_EQ(seen.find(progress, summary), std::string::npos);
 
+  // Quiet: the summary lines alone, on the terminal too.
+  probe::TerminalChild quiet({kProgram, "-q", Path("long.mbx"), "-o", Path("out.ren")}, kLibraryFolder);
+  EXPECT_EQ(quiet.Finish(), 0);
+  EXPECT_EQ(quiet.received(), "qelvorin: " + Path("long.mbx") + ": 2000 mails -> " + Path("out.ren") + "\r\n");
+
   const probe::PipedRun piped = Run({Path("long.mbx"), basic, "-o", Path("out.ren")});
   EXPECT_EQ(piped.status, 0);
   EXPECT_EQ(piped.errors, Summary(Path("long.mbx"), 2000, Path("out.ren")) + Summary(basic, 4, Path("out.ren")));
