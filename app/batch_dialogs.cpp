@@ -1,8 +1,6 @@
 // Dialog answers from the command line.
 #include "app/batch_dialogs.h"
 
-#include <cstdio>
-
 #include "platform/files.h"
 #include "host/run_phase.h"
 
@@ -11,10 +9,10 @@ namespace {
 inline constexpr std::uint16_t kBadCommandLine = 2;
 
 // The output cannot be opened: the program would ask for another name, which only a user can give.
-[[noreturn]] void StopForOutput(const std::string& output) {
+[[noreturn]] void StopForOutput(const std::string& output, BatchReport& report) {
   std::string local;
   if (!platform::PathToLocal(output, local)) local = output;
-  std::fprintf(stderr, "qelvorin: cannot create the output file %s\n", local.c_str());
+  report.Tell("qelvorin: cannot create the output file " + local + "\n");
   EndRun(kBadCommandLine);
 }
 
@@ -32,7 +30,7 @@ std::optional<std::string> BatchDialogs::Show(const platform::FileDialogRequest&
     report_.MailboxStarted(pass_);
     return mailboxes_[pass_++];
   }
-  if (output_given_) StopForOutput(output_);
+  if (output_given_) StopForOutput(output_, report_);
   output_given_ = true;
   return output_;
 }

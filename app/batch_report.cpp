@@ -39,24 +39,27 @@ void BatchReport::MailboxStarted(std::size_t index) {
 }
 
 void BatchReport::MailboxFinished() {
-  if (progress_) progress_->Clear();
-  platform::WriteStandardError(Prefix() + MailCount(CurrentConversion().mails) + " -> " + output_name_ + "\n");
+  Tell(Prefix() + MailCount(CurrentConversion().mails) + " -> " + output_name_ + "\n");
 }
 
-void BatchReport::Noted(std::string_view text) { Tell({}, text); }
+void BatchReport::Tell(const std::string& line) {
+  if (progress_) progress_->Clear();
+  platform::WriteStandardError(line);
+}
+
+void BatchReport::Noted(std::string_view text) { TellAboutMailbox({}, text); }
 
 // The mail is named once the mailbox is being read; an error before that, while the files are opened, has none.
 void BatchReport::ErrorReported(std::string_view report) {
   const ConversionProgress progress = CurrentConversion();
   const bool in_mail = progress.reading && progress.mailbox.position > 0 && progress.mails > 0;
-  Tell(in_mail ? "mail " + std::to_string(progress.mails) + ": " : std::string(), report);
+  TellAboutMailbox(in_mail ? "mail " + std::to_string(progress.mails) + ": " : std::string(), report);
 }
 
-void BatchReport::Interrupted(std::string_view notice) { Tell({}, notice); }
+void BatchReport::Interrupted(std::string_view notice) { TellAboutMailbox({}, notice); }
 
-void BatchReport::Tell(std::string_view prefix, std::string_view cp932) {
-  if (progress_) progress_->Clear();
-  platform::WriteStandardError(Prefix() + std::string(prefix) + platform::ErrorStreamText(OneLine(cp932)) + "\n");
+void BatchReport::TellAboutMailbox(std::string_view prefix, std::string_view cp932) {
+  Tell(Prefix() + std::string(prefix) + platform::ErrorStreamText(OneLine(cp932)) + "\n");
 }
 
 std::string BatchReport::Prefix() const {

@@ -27,6 +27,8 @@ class BatchReport final : public RunListener {
   void MailboxStarted(std::size_t index);
   // "qelvorin: MAILBOX: N mails -> OUTPUT".
   void MailboxFinished();
+  // A line of the program's own (locale encoding), in the progress line's place if one is shown.
+  void Tell(const std::string& line);
 
   void Polled() override {
     if (progress_) progress_->Polled();
@@ -36,8 +38,8 @@ class BatchReport final : public RunListener {
   void Interrupted(std::string_view notice) override;
 
  private:
-  // "qelvorin: MAILBOX: " before the cp932 text, whose line ends become blanks.
-  void Tell(std::string_view prefix, std::string_view cp932);
+  // "qelvorin: MAILBOX: " and the prefix before the cp932 text, whose line ends become blanks.
+  void TellAboutMailbox(std::string_view prefix, std::string_view cp932);
   std::string Prefix() const;
 
   std::vector<std::string> mailbox_names_;
