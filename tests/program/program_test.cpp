@@ -280,6 +280,20 @@ TEST_F(Program, OnATerminalAProgressLineGoesWithEachMailboxAndThePipeGetsNone) {
   EXPECT_EQ(piped.errors, Summary(Path("long.mbx"), 2000, Path("out.ren")) + Summary(basic, 4, Path("out.ren")));
 }
 
+TEST_F(Program, CtrlCErasesTheProgressLineBeforeItsNotice) {
+  const std::string mails = Read(kGolden / "basic.mbx");
+  std::string bytes;
+  for (int copy = 0; copy < 8000; ++copy) bytes += mails;
+  Write(Path("huge.mbx"), bytes);
+  probe::TerminalChild terminal({kProgram, Path("huge.mbx"), "-o", Path("out.ren")}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil(" left\x1b[K"));
+  terminal.Type("\x03");
+  EXPECT_EQ(terminal.Finish(), 130);
+  const std::string notice = "\r\x1b[Kqelvorin: " + Path("huge.mbx") + ": \xe4\xb8\xad\xe6\x96\xad";  // 中断
+  EXPECT_NE(terminal.received().find(notice), std::string::npos) << terminal.received();
+  EXPECT_TRUE(Read(Path("out.ren")).ends_with("\x1a"));
+}
+
 TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
   const std::string mailbox = Golden("basic");
   const std::unique_ptr<probe::TerminalChild> started = StartWithMailbox(mailbox);
