@@ -1,8 +1,8 @@
 // Dialog answers from the command line.
 #include "app/batch_dialogs.h"
 
-#include "platform/files.h"
 #include "host/run_phase.h"
+#include "platform/files.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "files/channels.h"
-#include "statements/runtime.h"
+#include "host/runtime.h"
 #include "values/string_values.h"
 
 namespace {

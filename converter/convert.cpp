@@ -1,9 +1,9 @@
 // CONVERT: reads the mailbox line by line, splits it into mails and has a card record written for each.
-#include "host/console_output.h"
 #include "converter/converter.h"
+#include "host/console_output.h"
 #include "host/print_statement.h"
-#include "statements/statements.h"
 #include "host/text_screen.h"
+#include "statements/statements.h"
 
 Section<Converter> ConvertStatements() {
   return {

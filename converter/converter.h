@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "values/arrays.h"
 #include "files/channels.h"
-#include "platform/dialogs.h"
 #include "files/file_statements.h"
+#include "platform/dialogs.h"
 #include "statements/named_routine.h"
 #include "statements/routine.h"
+#include "values/arrays.h"
 #include "values/string_descriptor.h"
 
 inline constexpr std::int32_t kMailboxChannel = 1;

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "host/runtime.h"
 #include "statements/error_trap.h"
 #include "values/numbers.h"
-#include "statements/runtime.h"
 #include "values/string_values.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "host/runtime.h"
 #include "statements/error_trap.h"
-#include "statements/runtime.h"
 #include "values/string_functions.h"
 #include "values/string_values.h"
 

@@ -3,10 +3,10 @@
 
 #include "files/channel_table.h"
 #include "files/error_tables.h"
-#include "statements/error_trap.h"
-#include "values/memory.h"
 #include "files/output_buffer.h"
 #include "files/output_target.h"
+#include "statements/error_trap.h"
+#include "values/memory.h"
 
 namespace {
 

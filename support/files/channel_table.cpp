@@ -1,32 +1,32 @@
 // The channel table and the file slots.
 #include "files/channel_table.h"
 
-#include <array>
+#include "values/raise_error.h"
 
-#include "statements/error_trap.h"
-
-using channel_table_state::channel_objects;
-using channel_table_state::file_slots;
+namespace {
+ChannelObject& ObjectEntry(std::int32_t channel) { return file_state.channel_objects[static_cast<std::size_t>(channel)]; }
+FileRecord*& SlotEntry(ChannelObject object) {
+  return file_state.file_slots[static_cast<std::size_t>(object - kFirstFileSlot)];
+}
+}  // namespace
 
 void RaiseBadChannelNumber() { RaiseError(error::kBadChannelNumber); }
 
 void RaiseChannelNotOpen() { RaiseError(error::kChannelNotOpen); }
 
-ChannelObject ObjectOf(std::int32_t channel) { return channel_objects[static_cast<std::size_t>(channel)]; }
-void Bind(std::int32_t channel, ChannelObject object) { channel_objects[static_cast<std::size_t>(channel)] = object; }
-void Unbind(std::int32_t channel) { channel_objects[static_cast<std::size_t>(channel)] = kNoObject; }
+ChannelObject ObjectOf(std::int32_t channel) { return ObjectEntry(channel); }
+void Bind(std::int32_t channel, ChannelObject object) { ObjectEntry(channel) = object; }
+void Unbind(std::int32_t channel) { ObjectEntry(channel) = kNoObject; }
 
 ChannelObject FreeFileSlot() {
   for (std::int32_t slot = 0; slot < kFileSlots; ++slot) {
-    if (file_slots[static_cast<std::size_t>(slot)] == nullptr) return kFirstFileSlot + slot;
+    if (file_state.file_slots[static_cast<std::size_t>(slot)] == nullptr) return kFirstFileSlot + slot;
   }
   RaiseError(error::kTooManyFiles);
 }
 
-void Register(ChannelObject object, FileRecord* record) {
-  file_slots[static_cast<std::size_t>(object - kFirstFileSlot)] = record;
-}
-void Unregister(ChannelObject object) { file_slots[static_cast<std::size_t>(object - kFirstFileSlot)] = nullptr; }
+void Register(ChannelObject object, FileRecord* record) { SlotEntry(object) = record; }
+void Unregister(ChannelObject object) { SlotEntry(object) = nullptr; }
 
 bool ReadingProgressOf(std::int32_t channel, ReadingProgress& progress) {
   if (channel < 1 || channel > kLastChannel) return false;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "files/channels.h"
+#include "files/file_state.h"
 #include "platform/files.h"
 
 enum class FileKind : std::uint32_t {
@@ -52,17 +53,11 @@ struct FileRecord {
   PendingOutput pending;
 };
 
-inline constexpr ChannelObject kNoObject = 0;
 // The one device: "NUL" discards what is written and has nothing to read.
 inline constexpr ChannelObject kNullDevice = 9;
 inline constexpr ChannelObject kFirstFileSlot = 15;
-inline constexpr std::int32_t kFileSlots = 256;
 
 // The tables are read by every input and output statement, so the lookups are inline.
-namespace channel_table_state {
-inline std::array<ChannelObject, kLastChannel + 1> channel_objects{};
-inline std::array<FileRecord*, kFileSlots> file_slots{};
-}  // namespace channel_table_state
 
 [[noreturn]] void RaiseBadChannelNumber();
 [[noreturn]] void RaiseChannelNotOpen();
@@ -73,7 +68,7 @@ inline void RequireChannelNumber(std::int32_t channel) {
 // Error 50 or 57; the object the channel is open on.
 inline ChannelObject OpenObject(std::int32_t channel) {
   RequireChannelNumber(channel);
-  const ChannelObject object = channel_table_state::channel_objects[static_cast<std::size_t>(channel)];
+  const ChannelObject object = file_state.channel_objects[static_cast<std::size_t>(channel)];
   if (object == kNoObject) RaiseChannelNotOpen();
   return object;
 }
@@ -84,7 +79,7 @@ void Unbind(std::int32_t channel);
 // The disk file in a slot, or null for a device.
 inline FileRecord* FileAt(ChannelObject object) {
   if (object < kFirstFileSlot || object >= kFirstFileSlot + kFileSlots) return nullptr;
-  return channel_table_state::file_slots[static_cast<std::size_t>(object - kFirstFileSlot)];
+  return file_state.file_slots[static_cast<std::size_t>(object - kFirstFileSlot)];
 }
 // The first free slot's object (error 66 when none); Register fills it.
 ChannelObject FreeFileSlot();

@@ -3,8 +3,8 @@
 
 #include "files/channel_table.h"
 #include "files/error_tables.h"
-#include "statements/error_trap.h"
 #include "files/file_name.h"
+#include "statements/error_trap.h"
 #include "values/string_values.h"
 
 namespace {

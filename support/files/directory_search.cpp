@@ -8,28 +8,18 @@
 #include <string_view>
 
 #include "files/error_tables.h"
-#include "statements/error_trap.h"
+#include "files/file_state.h"
 #include "platform/files.h"
+#include "statements/error_trap.h"
 #include "values/memory.h"
 #include "values/string_values.h"
 
 namespace {
 
-struct SearchSlot {
-  bool in_use = false;
-  bool started = false;
-  bool has_entry = false;
-  bool found_any = false;
-  platform::FindHandle handle = nullptr;
-  char* pattern = nullptr;
-  platform::FindData found{};
-};
-
-std::array<SearchSlot, kSearchSlots> slots;
 
 SearchSlot& Slot(std::int32_t slot) {
   if (slot < 1 || slot > kSearchSlots) RaiseError(error::kBadChannelNumber);
-  return slots[static_cast<std::size_t>(slot - 1)];
+  return file_state.search_slots[static_cast<std::size_t>(slot - 1)];
 }
 
 SearchSlot& SlotInUse(std::int32_t slot) {

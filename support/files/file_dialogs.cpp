@@ -2,26 +2,17 @@
 #include "files/file_dialogs.h"
 
 #include "files/channels.h"
-#include "statements/error_trap.h"
+#include "files/file_state.h"
 #include "platform/files.h"
+#include "statements/error_trap.h"
 #include "texts/shift_jis.h"
 #include "values/string_values.h"
 #include "texts.h"
 
 namespace {
 
-platform::FileDialogs* current_dialogs = nullptr;
-
 std::string_view View(const StringDescriptor& string) {
   return {reinterpret_cast<const char*>(string.data), string.length};
-}
-
-bool IsSeparator(char byte) {
-#ifdef _WIN32
-  return byte == '\\' || byte == ':';
-#else
-  return byte == platform::kPathSeparator;
-#endif
 }
 
 // The patterns between the parentheses without blanks, "," turned into ";".
@@ -41,13 +32,13 @@ std::string DirectoryOf(std::string_view path) {
   if (platform::FullPath(std::string(path).c_str(), full) != 0) return {};
   full.resize(full.size() - NamePart(full).size());
   const bool root = full.size() == 1 || (full.size() >= 2 && full[full.size() - 2] == ':');
-  if (!full.empty() && IsSeparator(full.back()) && !root) full.pop_back();
+  if (!full.empty() && platform::IsPathSeparator(full.back()) && !root) full.pop_back();
   return full;
 }
 
 void ShowDialog(platform::FileDialogKind kind, std::int32_t window, const StringDescriptor& title,
                 const StringDescriptor& file_name, const StringDescriptor& filter_description, std::int32_t flag) {
-  if (window != 0 || current_dialogs == nullptr) RaiseError(error::kNoSuchWindow);
+  if (window != 0 || file_state.dialogs == nullptr) RaiseError(error::kNoSuchWindow);
   if (title.length > kLongestDialogTitle || file_name.length > kLongestDialogFileName) {
     RaiseError(error::kBadArgument);
   }
@@ -66,7 +57,7 @@ void ShowDialog(platform::FileDialogKind kind, std::int32_t window, const String
   }
   request.initial_name = std::string(name);
   FlushChannels();  // the files hold everything printed while the user chooses
-  const std::optional<std::string> chosen = current_dialogs->Show(request);
+  const std::optional<std::string> chosen = file_state.dialogs->Show(request);
   if (!chosen || chosen->empty() || chosen->size() > platform::kLongestDialogPath) {
     PushStringConstant(std::string_view(&kDialogCancelled, 1));
     return;
@@ -76,7 +67,7 @@ void ShowDialog(platform::FileDialogKind kind, std::int32_t window, const String
 
 }  // namespace
 
-void SetFileDialogs(platform::FileDialogs* dialogs) { current_dialogs = dialogs; }
+void SetFileDialogs(platform::FileDialogs* dialogs) { file_state.dialogs = dialogs; }
 
 void FileOpenDialog(std::int32_t window, const StringDescriptor& title, const StringDescriptor& file_name,
                     const StringDescriptor& filter_description, std::int32_t flag) {
@@ -113,7 +104,7 @@ std::string_view NamePart(std::string_view path) {
   for (std::size_t index = 0; index < path.size(); ++index) {
     if (IsLeadByte(static_cast<std::uint8_t>(path[index]))) {
       ++index;
-    } else if (IsSeparator(path[index])) {
+    } else if (platform::IsPathSeparator(path[index])) {
       name_start = index + 1;
     }
   }

@@ -9,6 +9,7 @@
 
 #include "files/channel_table.h"
 #include "files/error_tables.h"
+#include "files/file_state.h"
 #include "statements/error_trap.h"
 #include "values/memory.h"
 #include "values/scratch_buffer.h"
@@ -20,7 +21,6 @@ constexpr std::uint32_t kReadAheadSize = 64 * 1024;
 constexpr std::size_t kLongestLine = 2147483647;
 constexpr int kNoByte = -1;
 
-ChannelObject input_object = kNoObject;
 
 void RaiseIfFailed(platform::ErrorCode failure) {
   if (failure != 0) RaiseError(ReadWriteFailureError(failure));
@@ -200,12 +200,12 @@ bool TakePlainLine(FileRecord* file, StringDescriptor& destination) {
 
 }  // namespace
 
-void SelectInputChannel(std::int32_t channel) { input_object = OpenObject(channel); }
+void SelectInputChannel(std::int32_t channel) { file_state.input_object = OpenObject(channel); }
 
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
-  if (TakePlainLine(FileAt(input_object), destination)) return;
-  FileRecord& file = InputFile(input_object);
+  if (TakePlainLine(FileAt(file_state.input_object), destination)) return;
+  FileRecord& file = InputFile(file_state.input_object);
   // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
   ScratchBuffer line(ScratchBuffer::kStaticSize);
   const std::size_t length = ReadLine(file, line);

@@ -5,17 +5,8 @@
 #include <cstdint>
 
 #include "files/channels.h"
+#include "files/file_state.h"
 
-enum class OutputKind : std::uint8_t { Console, Channel };
-
-struct OutputTarget {
-  OutputKind kind = OutputKind::Console;
-  ChannelObject channel = 0;
-};
-
-namespace output_target_state {
-extern OutputTarget target;
-}  // namespace output_target_state
 
 // Read by every printed item.
-inline OutputTarget& CurrentOutputTarget() { return output_target_state::target; }
+inline OutputTarget& CurrentOutputTarget() { return file_state.output_target; }

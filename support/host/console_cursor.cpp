@@ -1,7 +1,7 @@
 // The main window's console as the converter and the reports reach it: the cursor and the plain write.
-#include "statements/error_trap.h"
 #include "host/main_window.h"
 #include "host/text_screen.h"
+#include "statements/error_trap.h"
 
 std::int32_t CursorRow() { return RequireWindow(0).screen.cursor_row(); }
 

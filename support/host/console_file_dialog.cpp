@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/files.h"
 #include "host/main_window.h"
 #include "host/message_poll.h"
 #include "host/run_state.h"
-#include "texts/shift_jis.h"
 #include "host/window_events.h"
+#include "platform/files.h"
+#include "texts/shift_jis.h"
 
 namespace {
 

@@ -4,10 +4,11 @@
 #include <array>
 
 #include "host/console_note.h"
-#include "statements/error_trap.h"
+#include "host/host_state.h"
 #include "host/main_window.h"
-#include "values/numbers.h"
 #include "host/print_format.h"
+#include "statements/error_trap.h"
+#include "values/numbers.h"
 #include "values/string_values.h"
 
 namespace {
@@ -17,8 +18,6 @@ constexpr std::size_t kFixedRoom = 4096;
 std::array<std::uint8_t, 2 * kFixedRoom> item_room;
 std::array<std::uint8_t, 2 * kFixedRoom> output_room;
 
-// Set while the item being printed is the blank string of PrintColumn.
-bool spacing = false;
 
 PrintPosition TargetPosition() {
   const OutputTarget& target = CurrentOutputTarget();
@@ -49,7 +48,7 @@ void PrintToChannel(PoppedString& item, Separator separator) {
   const PrintPosition position = TargetPosition();
   item.Release();
   WorkBuffer out(output_room, item.length() + kFixedRoom);
-  FormatItem(item.bytes(), item.length(), position, spacing, separator, out);
+  FormatItem(item.bytes(), item.length(), position, host_state.spacing, separator, out);
   WriteToTarget(out.data(), out.size());
 }
 
@@ -65,7 +64,7 @@ bool CollectedStraight(const PoppedString& item, Separator separator, ChannelObj
 // Prints the popped string, followed by one blank for a number's text.
 void PrintItem(Separator separator, bool number) {
   struct ClearSpacing {
-    ~ClearSpacing() { spacing = false; }
+    ~ClearSpacing() { host_state.spacing = false; }
   } clear_spacing;
   PoppedString item;
   const OutputTarget& target = CurrentOutputTarget();
@@ -84,7 +83,7 @@ void PrintItem(Separator separator, bool number) {
   if (number) text.Append(' ');
   item.Release();
   WorkBuffer out(output_room, text.size() + kFixedRoom);
-  FormatItem(text.data(), text.size(), position, spacing, separator, out);
+  FormatItem(text.data(), text.size(), position, host_state.spacing, separator, out);
   WriteToTarget(out.data(), out.size());
 }
 
@@ -104,7 +103,7 @@ void PrintNumber(float value, Separator separator) {
 
 void PrintColumn(std::int32_t column) {
   if (column < 0 || column > 255) RaiseError(error::kBadArgument);
-  spacing = true;
+  host_state.spacing = true;
   const PrintPosition position = TargetPosition();
   const std::uint32_t width = position.width == 0 ? 256 : position.width;
   auto target = static_cast<std::uint32_t>(column);

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "host/main_window.h"
-#include "platform/message_library.h"
 #include "host/message_poll.h"
 #include "host/program_title.h"
 #include "host/run_state.h"
 #include "host/text_format.h"
+#include "platform/message_library.h"
 #include "texts.h"
 
 namespace {

@@ -13,14 +13,12 @@ int RunHost(int argc, char** argv, const ProgramEntry& program, HostSettings set
   std::setlocale(LC_CTYPE, "");
   SetProgramTitle(TitleFromPath(argc > 0 && argv[0] != nullptr ? argv[0] : ""));
   HostRun().break_enabled = true;
-  HostRun().listener = settings.listener;
   std::unique_ptr<platform::Window> window = platform::OpenConsoleWindow(ProgramTitle(), settings.console);
   if (window == nullptr) {
     platform::ShowLoneMessageBox(texts::StartFailure3, BoxCaption(), platform::BoxIcon::Hand);
     return 0;
   }
   OpenMainWindow(std::move(window));
-  const int status = RunPhase(program);
-  HostRun().listener = nullptr;
-  return status;
+  HostRun().listener = settings.listener;
+  return RunPhase(program);
 }

@@ -3,16 +3,14 @@
 
 #include "statements/error_trap.h"
 
-using main_window_state::window;
-
 void OpenMainWindow(std::unique_ptr<platform::Window> platform_window) {
-  window = std::make_unique<HostWindow>(std::move(platform_window));
+  host_state.window = std::make_unique<HostWindow>(std::move(platform_window));
 }
 
-void CloseMainWindow() { window.reset(); }
+void CloseMainWindow() { host_state.window.reset(); }
 
 // Other window numbers name form objects, which this program never makes.
 HostWindow& RequireWindow(std::int32_t number) {
-  if (number != 0 || window == nullptr) RaiseError(error::kNoSuchWindow);
-  return *window;
+  if (number != 0 || host_state.window == nullptr) RaiseError(error::kNoSuchWindow);
+  return *host_state.window;
 }

@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "values/error_numbers.h"
 #include "host/main_window.h"
 #include "host/program_title.h"
-#include "values/run_context.h"
 #include "host/run_state.h"
-#include "texts.h"
 #include "host/text_format.h"
 #include "host/window_events.h"
+#include "values/error_numbers.h"
+#include "values/run_context.h"
+#include "texts.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "host/console_output.h"
 #include "files/output_target.h"
+#include "host/console_output.h"
 #include "host/work_buffer.h"
 
 inline constexpr std::uint32_t kZoneWidth = 14;

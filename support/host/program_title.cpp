@@ -1,9 +1,7 @@
 // The program title.
 #include "host/program_title.h"
 
-namespace {
-std::string title;
-}  // namespace
+#include "host/host_state.h"
 
 std::string TitleFromPath(std::string_view path) {
   const std::size_t folder_end = path.find_last_of("/\\:");
@@ -11,8 +9,8 @@ std::string TitleFromPath(std::string_view path) {
   return std::string(name.substr(0, name.find('.')));
 }
 
-void SetProgramTitle(std::string_view program_title) { title = program_title; }
+void SetProgramTitle(std::string_view program_title) { host_state.program_title = program_title; }
 
-std::string_view ProgramTitle() { return title; }
+std::string_view ProgramTitle() { return host_state.program_title; }
 
-std::string BoxCaption() { return title + ".EXE"; }
+std::string BoxCaption() { return host_state.program_title + ".EXE"; }

@@ -3,26 +3,20 @@
 
 #include "files/channels.h"
 #include "host/error_report.h"
-#include "statements/error_trap.h"
 #include "host/main_window.h"
 #include "host/message_poll.h"
 #include "host/run_state.h"
-#include "statements/runtime.h"
+#include "host/runtime.h"
+#include "statements/error_trap.h"
 #include "statements/statement_hook.h"
 
 namespace {
 
-// The window goes first, then the program's storage and channels; a failure on the way is ignored.
+// No poll runs while the run is taken down; the window goes first, then the channels and the program's storage.
 void Shutdown() {
   HostRun().terminating = true;
   SetPollHook(nullptr);
-  CloseMainWindow();
-  try {
-    CloseChannels({});
-  } catch (const RuntimeErrorSignal&) {
-  }
   ReleaseRuntime();
-  SetErrorReportHook(nullptr);
 }
 
 }  // namespace

@@ -4,28 +4,25 @@
 #include "files/channels.h"
 #include "values/error_numbers.h"
 
-using run_state::run;
-
-void ResetHostRun() { run = RunState{}; }
 
 int QuitStatus() {
-  switch (run.close_cause) {
+  switch (host_state.run.close_cause) {
     case platform::CloseCause::HangUp: return exit_status::kHangUp;
     case platform::CloseCause::Terminate: return exit_status::kTerminate;
     case platform::CloseCause::User: break;
   }
-  return run.error_reported ? exit_status::kUntrappedError : 0;
+  return host_state.run.error_reported ? exit_status::kUntrappedError : 0;
 }
 
 void EndForQuit() {
-  run.ending = true;
+  host_state.run.ending = true;
   throw RunEnded{QuitStatus()};
 }
 
 // A write that fails here is the run-time error of the statement under way, except while an error is reported:
 // that report stands, and the shutdown tries the write once more when it closes the channels.
 void BeforeHostSpeaks() {
-  if (!run.terminating) {
+  if (!host_state.run.terminating) {
     FlushChannels();
     return;
   }

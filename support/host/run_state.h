@@ -3,8 +3,7 @@
 
 #include <cstdint>
 
-#include "host/run_listener.h"
-#include "platform/window.h"
+#include "host/host_state.h"
 
 // Process statuses besides 0 and the end call's code.
 namespace exit_status {
@@ -14,28 +13,8 @@ inline constexpr int kBreak = 130;
 inline constexpr int kTerminate = 143;
 }  // namespace exit_status
 
-struct RunState {
-  bool break_enabled = false;
-  bool break_pending = false;
-  bool ending = false;
-  // Set when a report starts and again by the shutdown: run-time errors are then ignored.
-  bool terminating = false;
-  std::uint32_t report_depth = 0;
-  bool error_reported = false;
-  // The window asked the run to end.
-  bool quit = false;
-  platform::CloseCause close_cause = platform::CloseCause::User;
-  // A batch run's listener, or null.
-  RunListener* listener = nullptr;
-};
-
 // The poll reads the run state at every eleventh statement: inline, so that reading it costs no call.
-namespace run_state {
-inline RunState run;
-}  // namespace run_state
-
-inline RunState& HostRun() { return run_state::run; }
-void ResetHostRun();
+inline RunState& HostRun() { return host_state.run; }
 
 // The status of a run ended by the window: a close by the user keeps the status of the run so far.
 int QuitStatus();

@@ -11,8 +11,8 @@
 
 class TextScreen {
  public:
-  static constexpr std::int32_t kColumns = 80;
-  static constexpr std::int32_t kRows = 24;
+  static constexpr std::int32_t kColumns = platform::kConsoleColumns;
+  static constexpr std::int32_t kRows = platform::kConsoleRows;
   static constexpr std::uint8_t kForeground = 7;
   static constexpr std::uint8_t kAttribute = 4;
 

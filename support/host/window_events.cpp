@@ -4,6 +4,7 @@
 #include "host/main_window.h"
 #include "host/program_title.h"
 #include "host/run_state.h"
+#include "values/raise_error.h"
 #include "texts.h"
 
 namespace {
@@ -32,6 +33,8 @@ class MainEvents final : public platform::WindowEvents {
       host->window.ShowMessageBox(texts::ClipboardFailure, BoxCaption(), platform::BoxIcon::Hand);
     }
   }
+
+  std::uint16_t HelpTopic() override { return ErrorNumber(); }
 
   void CloseRequested(platform::CloseCause cause) override {
     RunState& run = HostRun();

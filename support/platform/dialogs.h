@@ -41,8 +41,11 @@ class FileDialogs {
 
 #ifdef _WIN32
 inline constexpr char kPathSeparator = '\\';
+// A drive's colon ends a folder part too.
+inline bool IsPathSeparator(char byte) { return byte == '\\' || byte == ':'; }
 #else
 inline constexpr char kPathSeparator = '/';
+inline bool IsPathSeparator(char byte) { return byte == kPathSeparator; }
 #endif
 
 }  // namespace platform

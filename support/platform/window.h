@@ -10,6 +10,10 @@
 
 namespace platform {
 
+// The console's size in character cells, the same on every host.
+inline constexpr std::int32_t kConsoleColumns = 80;
+inline constexpr std::int32_t kConsoleRows = 24;
+
 enum class ByteRole : std::uint8_t { Single = 0, Lead = 1, Trail = 2 };
 
 // One character cell of the screen: a cp932 byte, its colour number, display attribute and byte role.
@@ -46,6 +50,8 @@ class WindowEvents {
   virtual void Resized(std::int32_t visible_columns, std::int32_t visible_rows) = 0;
   virtual void CopyTextRequested() = 0;
   virtual void CloseRequested(CloseCause cause) = 0;
+  // The run-time error the reference help opens on; 0 when there is none.
+  virtual std::uint16_t HelpTopic() = 0;
 
  protected:
   ~WindowEvents() = default;

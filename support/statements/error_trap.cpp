@@ -1,11 +1,11 @@
 // The error trap of a frame: catching a raised error, cleaning up after it and resuming from the handler.
 #include "statements/error_trap.h"
 
+#include "statements/statement_state.h"
+
 #include "values/string_values.h"
 
 namespace {
-
-ErrorReportHook report_hook;
 
 void RequireHandlerOfCurrentFrame() {
   const ErrorState& errors = Errors();
@@ -55,9 +55,9 @@ std::string_view CatchingLabel() {
   return context.trap_label;
 }
 
-void SetErrorReportHook(ErrorReportHook hook) { report_hook = std::move(hook); }
+void SetErrorReportHook(ErrorReportHook hook) { statement_state.report_hook = std::move(hook); }
 
 void ReportUncaughtError() {
   const ErrorState& errors = Errors();
-  if (report_hook) report_hook(errors.module, errors.number, errors.line);
+  if (statement_state.report_hook) statement_state.report_hook(errors.module, errors.number, errors.line);
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "statements/flow.h"
+#include "statements/statement_state.h"
 #include "values/error_numbers.h"
 #include "values/raise_error.h"
 #include "values/run_context.h"
@@ -28,7 +29,6 @@ void RestoreAfterError();
 // executor, which knows the statement list, then keeps the one after it for ResumeNext.
 std::string_view CatchingLabel();
 
-// Receives the module, number and line of an error no frame caught.
-using ErrorReportHook = std::function<void(const ModuleBlock* module, RuntimeErrorNumber number, std::uint16_t line)>;
+// Gives an error no frame caught to its receiver.
 void SetErrorReportHook(ErrorReportHook hook);
 void ReportUncaughtError();

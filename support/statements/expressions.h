@@ -143,8 +143,11 @@ namespace expression_actions {
 inline constexpr std::int32_t kRest = std::numeric_limits<std::int32_t>::max();
 struct Left { void operator()(OnStack, Number n) const { LeftBytes(Count(n)); } };
 struct Right { void operator()(OnStack, Number n) const { RightBytes(Count(n)); } };
-struct MidToEnd { void operator()(OnStack, Number start) const { MidBytes(Count(start), kRest); } };
-struct Mid { void operator()(OnStack, Number start, Number n) const { MidBytes(Count(start), Count(n)); } };
+// Without a count: the bytes from start to the end of the text.
+struct Mid {
+  void operator()(OnStack, Number start) const { MidBytes(Count(start), kRest); }
+  void operator()(OnStack, Number start, Number n) const { MidBytes(Count(start), Count(n)); }
+};
 struct LeftChars { void operator()(OnStack, Number n) const { ::LeftChars(Count(n)); } };
 struct MidChars { void operator()(OnStack, Number start, Number n) const { ::MidChars(Count(start), Count(n)); } };
 struct LTrim { void operator()(OnStack) const { TrimLeft(); } };
@@ -167,52 +170,38 @@ struct DoubleByteAt { Number operator()(OnStack, Number n) const { return WholeN
 struct Val { Number operator()(OnStack) const { return NumberFromText(); } };
 }  // namespace expression_actions
 
-template <class S, class N>
-auto Left(S&& text, N&& count) {
-  return MakeStringNode<expression_actions::Left>(StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(count)));
-}
-template <class S, class N>
-auto Right(S&& text, N&& count) {
-  return MakeStringNode<expression_actions::Right>(StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(count)));
-}
-// Bytes from start to the end of the text.
-template <class S, class N>
-auto Mid(S&& text, N&& start) {
-  return MakeStringNode<expression_actions::MidToEnd>(StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(start)));
-}
-template <class S, class N, class M>
-auto Mid(S&& text, N&& start, M&& count) {
-  return MakeStringNode<expression_actions::Mid>(StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(start)),
-                                                 NumberOperand(std::forward<M>(count)));
-}
+// A function of a text and its numeric arguments, with a text result (Result = StringNode) or a numeric one.
+template <class Action, template <class, class...> class Result>
+struct TextFunction {
+  template <class S, class... N>
+  auto operator()(S&& text, N&&... numbers) const {
+    return Result<Action, StringOperandOf<S>, NumberOperandOf<N>...>{
+        {}, {StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(numbers))...}};
+  }
+};
+
+inline constexpr TextFunction<expression_actions::Left, StringNode> Left;
+inline constexpr TextFunction<expression_actions::Right, StringNode> Right;
+inline constexpr TextFunction<expression_actions::Mid, StringNode> Mid;
+inline constexpr TextFunction<expression_actions::LTrim, StringNode> LTrim;
+inline constexpr TextFunction<expression_actions::Trim, StringNode> Trim;
+inline constexpr TextFunction<expression_actions::UCase, StringNode> UCase;
+inline constexpr TextFunction<expression_actions::LCase, StringNode> LCase;
+inline constexpr TextFunction<expression_actions::HalfWidth, StringNode> HalfWidth;
+inline constexpr TextFunction<expression_actions::Len, NumberNode> Len;
+inline constexpr TextFunction<expression_actions::CharCount, NumberNode> CharCount;
+// 1 when the n-th character begins with a lead byte.
+inline constexpr TextFunction<expression_actions::DoubleByteAt, NumberNode> DoubleByteAt;
+inline constexpr TextFunction<expression_actions::Val, NumberNode> Val;
+// The character functions share their names with the operations on the stack, so they stay overloads.
 template <class S, class N>
 auto LeftChars(S&& text, N&& count) {
-  return MakeStringNode<expression_actions::LeftChars>(StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(count)));
+  return TextFunction<expression_actions::LeftChars, StringNode>{}(std::forward<S>(text), std::forward<N>(count));
 }
 template <class S, class N, class M>
 auto MidChars(S&& text, N&& start, M&& count) {
-  return MakeStringNode<expression_actions::MidChars>(StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(start)),
-                                                      NumberOperand(std::forward<M>(count)));
-}
-template <class S>
-auto LTrim(S&& text) {
-  return MakeStringNode<expression_actions::LTrim>(StringOperand(std::forward<S>(text)));
-}
-template <class S>
-auto Trim(S&& text) {
-  return MakeStringNode<expression_actions::Trim>(StringOperand(std::forward<S>(text)));
-}
-template <class S>
-auto UCase(S&& text) {
-  return MakeStringNode<expression_actions::UCase>(StringOperand(std::forward<S>(text)));
-}
-template <class S>
-auto LCase(S&& text) {
-  return MakeStringNode<expression_actions::LCase>(StringOperand(std::forward<S>(text)));
-}
-template <class S>
-auto HalfWidth(S&& text) {
-  return MakeStringNode<expression_actions::HalfWidth>(StringOperand(std::forward<S>(text)));
+  return TextFunction<expression_actions::MidChars, StringNode>{}(std::forward<S>(text), std::forward<N>(start),
+                                                                  std::forward<M>(count));
 }
 // The texts joined from the left: each one is pushed and joined to what is already there.
 template <class... Operands>
@@ -277,23 +266,6 @@ auto InStrChars(S&& source, T&& sought) {
 template <NumberOperandLike N, class S, class T>
 auto InStrChars(N&& start, S&& source, T&& sought) {
   return Search<SearchUnit::Characters>(std::forward<N>(start), std::forward<S>(source), std::forward<T>(sought));
-}
-template <class S>
-auto Len(S&& text) {
-  return MakeNumberNode<expression_actions::Len>(StringOperand(std::forward<S>(text)));
-}
-template <class S>
-auto CharCount(S&& text) {
-  return MakeNumberNode<expression_actions::CharCount>(StringOperand(std::forward<S>(text)));
-}
-// 1 when the n-th character begins with a lead byte.
-template <class S, class N>
-auto DoubleByteAt(S&& text, N&& position) {
-  return MakeNumberNode<expression_actions::DoubleByteAt>(StringOperand(std::forward<S>(text)), NumberOperand(std::forward<N>(position)));
-}
-template <class S>
-auto Val(S&& text) {
-  return MakeNumberNode<expression_actions::Val>(StringOperand(std::forward<S>(text)));
 }
 
 // --- Arithmetic and comparison --------------------------------------------------------------------------------

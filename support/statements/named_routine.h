@@ -21,10 +21,10 @@
 #include <type_traits>
 #include <utility>
 
-#include "values/argument_area.h"
 #include "statements/expressions.h"
 #include "statements/procedures.h"
 #include "statements/routine.h"
+#include "values/argument_area.h"
 
 template <auto Member>
 struct MemberPointee;

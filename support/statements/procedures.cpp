@@ -1,12 +1,12 @@
 // Frames of the named routines on a frame stack with a fixed budget.
 #include "statements/procedures.h"
 
-#include "values/arrays.h"
 #include "statements/error_trap.h"
+#include "statements/statement_hook.h"
+#include "values/arrays.h"
 #include "values/run_context.h"
 #include "values/string_space.h"
 #include "values/string_values.h"
-#include "statements/statement_hook.h"
 
 namespace {
 
@@ -20,12 +20,10 @@ struct FrameHeader {
 
 constexpr std::size_t RoundUp(std::size_t bytes) { return (bytes + kAlignment - 1) / kAlignment * kAlignment; }
 
-alignas(kAlignment) std::byte frame_stack[kDefaultFrameStackBudget];
-std::size_t budget = kDefaultFrameStackBudget;
-std::size_t top = 0;
-std::size_t current_frame_offset = 0;
+// This module's part of the run's state.
+FrameStackState& frames = statement_state.frames;
 
-FrameHeader& CurrentFrame() { return *reinterpret_cast<FrameHeader*>(frame_stack + current_frame_offset); }
+FrameHeader& CurrentFrame() { return *reinterpret_cast<FrameHeader*>(frames.bytes + frames.current_frame_offset); }
 
 void Leave() {
   DiscardFrameRoutineCalls();
@@ -34,8 +32,8 @@ void Leave() {
   const void* local_low = context.local_low;
   const void* local_high = context.local_high;
   context = header.saved;
-  top = current_frame_offset;
-  current_frame_offset = header.previous_frame_offset;
+  frames.top = frames.current_frame_offset;
+  frames.current_frame_offset = header.previous_frame_offset;
   ReleaseFrameArrays();
   ReleaseFrameStrings(local_low, local_high);
 }
@@ -44,13 +42,13 @@ void Leave() {
 
 void* EnterProcedure(std::size_t locals_size) {
   const std::size_t frame_size = RoundUp(sizeof(FrameHeader)) + RoundUp(locals_size);
-  if (top + frame_size + kFrameReserve > budget) RaiseError(error::kOutOfStackSpace);
-  string_space::WatchOwnersWithin(frame_stack, frame_stack + sizeof frame_stack);
+  if (frames.top + frame_size + kFrameReserve > frames.budget) RaiseError(error::kOutOfStackSpace);
+  string_space::WatchOwnersWithin(frames.bytes, frames.bytes + sizeof frames.bytes);
   RunContext& context = Context();
-  new (frame_stack + top) FrameHeader{context, current_frame_offset};
-  std::byte* locals = frame_stack + top + RoundUp(sizeof(FrameHeader));
-  current_frame_offset = top;
-  top += frame_size;
+  new (frames.bytes + frames.top) FrameHeader{context, frames.current_frame_offset};
+  std::byte* locals = frames.bytes + frames.top + RoundUp(sizeof(FrameHeader));
+  frames.current_frame_offset = frames.top;
+  frames.top += frame_size;
 
   RunContext entered;
   entered.frame = context.frame + 1;
@@ -69,5 +67,7 @@ void LeaveProcedure() {
 
 void AbandonProcedure() { Leave(); }
 
-void SetFrameStackBudget(std::size_t bytes) { budget = bytes < kDefaultFrameStackBudget ? bytes : kDefaultFrameStackBudget; }
-std::size_t FrameStackUsed() { return top; }
+void SetFrameStackBudget(std::size_t bytes) {
+  frames.budget = bytes < kDefaultFrameStackBudget ? bytes : kDefaultFrameStackBudget;
+}
+std::size_t FrameStackUsed() { return frames.top; }

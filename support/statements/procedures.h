@@ -5,9 +5,8 @@
 #include <cstddef>
 #include <new>
 
-// Room kept free below every frame, as the locals of a routine must leave it untouched.
-inline constexpr std::size_t kFrameReserve = 2048;
-inline constexpr std::size_t kDefaultFrameStackBudget = 256 * 1024;
+#include "statements/statement_state.h"
+
 
 // Error 81 when the locals, the saved context and the reserve do not fit; returns the room for the locals, which
 // the caller constructs zeroed.

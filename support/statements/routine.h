@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "statements/error_trap.h"
-#include "values/argument_area.h"
 #include "statements/flow.h"
-#include "values/run_context.h"
 #include "statements/statement_hook.h"
+#include "values/argument_area.h"
+#include "values/run_context.h"
 #include "values/string_stack.h"
 
 enum class EntryKind : std::uint8_t {

@@ -3,10 +3,11 @@
 
 #include <new>
 
-#include "values/raise_error.h"
 #include "values/memory.h"
+#include "values/raise_error.h"
 #include "values/run_context.h"
 #include "values/string_values.h"
+#include "values/value_state.h"
 
 namespace {
 
@@ -21,41 +22,40 @@ static_assert(sizeof(RecordHeader) == 8);
 constexpr std::size_t kSingleRecordSize = sizeof(RecordHeader) + 8;
 constexpr std::size_t kStringRecordSize = sizeof(RecordHeader) + sizeof(StringDescriptor);
 
-std::byte* area = nullptr;
-std::uint16_t record_count = 0;
-std::uint16_t used = 0;
+// This module's part of the run's state.
+ArgumentAreaState& arguments = value_state.arguments;
 
 std::size_t SizeOf(RecordKind kind) { return kind == RecordKind::String ? kStringRecordSize : kSingleRecordSize; }
-RecordHeader& HeaderAt(std::size_t offset) { return *reinterpret_cast<RecordHeader*>(area + offset); }
-std::byte* PayloadAt(std::size_t offset) { return area + offset + sizeof(RecordHeader); }
+RecordHeader& HeaderAt(std::size_t offset) { return *reinterpret_cast<RecordHeader*>(arguments.area + offset); }
+std::byte* PayloadAt(std::size_t offset) { return arguments.area + offset + sizeof(RecordHeader); }
 
 // Appends an empty record and returns the address of its payload.
 std::byte* Append(RecordKind kind) {
   const std::size_t size = SizeOf(kind);
-  if (size > kArgumentAreaSize - used) RaiseError(error::kArgumentAreaFull);
-  if (area == nullptr) {
+  if (size > kArgumentAreaSize - arguments.used) RaiseError(error::kArgumentAreaFull);
+  if (arguments.area == nullptr) {
     // Records are written whole before they are read, and the area comes and goes with every call that makes
     // one, so it is not filled.
-    area = static_cast<std::byte*>(memory::AllocateUnfilled(kArgumentAreaSize));
-    if (area == nullptr) RaiseError(error::kOutOfMemory);
+    arguments.area = static_cast<std::byte*>(memory::AllocateUnfilled(kArgumentAreaSize));
+    if (arguments.area == nullptr) RaiseError(error::kOutOfMemory);
   }
-  const std::size_t offset = used;
-  new (area + offset) RecordHeader{kind, Context().frame};
-  used = static_cast<std::uint16_t>(used + size);
-  ++record_count;
+  const std::size_t offset = arguments.used;
+  new (arguments.area + offset) RecordHeader{kind, Context().frame};
+  arguments.used = static_cast<std::uint16_t>(arguments.used + size);
+  ++arguments.record_count;
   return PayloadAt(offset);
 }
 
 // Releases every record from the given offset on, which holds record number `first`.
 void TruncateAt(std::size_t offset, std::uint16_t first) {
-  for (std::size_t at = offset; at < used; at += SizeOf(HeaderAt(at).kind)) {
+  for (std::size_t at = offset; at < arguments.used; at += SizeOf(HeaderAt(at).kind)) {
     if (HeaderAt(at).kind == RecordKind::String) ReleaseString(*reinterpret_cast<StringDescriptor*>(PayloadAt(at)));
   }
-  used = static_cast<std::uint16_t>(offset);
-  record_count = first;
-  if (record_count == 0) {
-    memory::Free(area);
-    area = nullptr;
+  arguments.used = static_cast<std::uint16_t>(offset);
+  arguments.record_count = first;
+  if (arguments.record_count == 0) {
+    memory::Free(arguments.area);
+    arguments.area = nullptr;
   }
 }
 
@@ -73,7 +73,7 @@ float* MakeSingleArgument(float value) { return new (Append(RecordKind::Single))
 
 void ReleaseArguments(std::uint16_t count) {
   if (count == 0) return;
-  const std::uint16_t kept = count >= record_count ? 0 : static_cast<std::uint16_t>(record_count - count);
+  const std::uint16_t kept = count >= arguments.record_count ? 0 : static_cast<std::uint16_t>(arguments.record_count - count);
   std::size_t offset = 0;
   for (std::uint16_t index = 0; index < kept; ++index) offset += SizeOf(HeaderAt(offset).kind);
   TruncateAt(offset, kept);
@@ -83,12 +83,12 @@ void ReleaseFrameArguments() {
   const std::uint32_t frame = Context().frame;
   std::size_t offset = 0;
   std::uint16_t index = 0;
-  while (offset < used && HeaderAt(offset).frame < frame) {
+  while (offset < arguments.used && HeaderAt(offset).frame < frame) {
     offset += SizeOf(HeaderAt(offset).kind);
     ++index;
   }
-  if (offset < used) TruncateAt(offset, index);
+  if (offset < arguments.used) TruncateAt(offset, index);
 }
 
-std::uint16_t ArgumentRecordCount() { return record_count; }
-std::uint16_t ArgumentBytesUsed() { return used; }
+std::uint16_t ArgumentRecordCount() { return arguments.record_count; }
+std::uint16_t ArgumentBytesUsed() { return arguments.used; }

@@ -1,35 +1,31 @@
 // Arrays: dimensioning, element addresses and release.
 #include "values/arrays.h"
 
-#include "values/raise_error.h"
 #include "values/memory.h"
+#include "values/raise_error.h"
 #include "values/run_context.h"
 #include "values/string_descriptor.h"
 #include "values/string_values.h"
+#include "values/value_state.h"
 
 namespace {
 
 constexpr std::uint32_t kLargestUpperBound = 2147483646;
 constexpr std::uint64_t kLargestArrayBytes = 0xFFFFFFFFull;
 
-struct RegistryEntry {
-  std::uint32_t frame;
-  ArrayDescriptor* descriptor;
-};
-
-RegistryEntry* registry = nullptr;
-std::size_t registry_count = 0;
-std::size_t registry_capacity = 0;
+using RegistryEntry = ArrayRegistryEntry;
+// This module's part of the run's state.
+ArrayRegistryState& registry = value_state.arrays;
 
 void Register(ArrayDescriptor* descriptor) {
-  if (registry_count == registry_capacity) {
-    const std::size_t capacity = registry_capacity == 0 ? 8 : registry_capacity * 2;
-    auto* grown = static_cast<RegistryEntry*>(memory::Resize(registry, capacity * sizeof(RegistryEntry)));
+  if (registry.count == registry.capacity) {
+    const std::size_t capacity = registry.capacity == 0 ? 8 : registry.capacity * 2;
+    auto* grown = static_cast<RegistryEntry*>(memory::Resize(registry.entries, capacity * sizeof(RegistryEntry)));
     if (grown == nullptr) RaiseError(error::kOutOfMemory);
-    registry = grown;
-    registry_capacity = capacity;
+    registry.entries = grown;
+    registry.capacity = capacity;
   }
-  registry[registry_count++] = {Context().frame, descriptor};
+  registry.entries[registry.count++] = {Context().frame, descriptor};
 }
 
 std::uint64_t ElementCount(const ArrayShape& shape) {
@@ -49,7 +45,7 @@ void Allocate(ArrayDescriptor& descriptor, std::uint32_t element_size) {
   Register(&descriptor);
   void* data = memory::Allocate(static_cast<std::size_t>(elements * element_size));
   if (data == nullptr) {
-    --registry_count;
+    --registry.count;
     RaiseError(error::kOutOfMemory);
   }
   // Zero-filled memory already holds 0 numbers; string elements become empty variables.
@@ -119,16 +115,16 @@ void* ArrayElement(const DimensionRequest& request) {
 // costs one look.
 void ReleaseFrameArrays() {
   const std::uint32_t frame = Context().frame;
-  std::size_t kept = registry_count;
-  while (kept > 0 && registry[kept - 1].frame > frame) --kept;
-  for (std::size_t index = kept; index < registry_count; ++index) Free(*registry[index].descriptor);
-  registry_count = kept;
+  std::size_t kept = registry.count;
+  while (kept > 0 && registry.entries[kept - 1].frame > frame) --kept;
+  for (std::size_t index = kept; index < registry.count; ++index) Free(*registry.entries[index].descriptor);
+  registry.count = kept;
 }
 
 void ReleaseAllArrays() {
-  for (std::size_t index = 0; index < registry_count; ++index) Free(*registry[index].descriptor);
-  memory::Free(registry);
-  registry = nullptr;
-  registry_count = 0;
-  registry_capacity = 0;
+  for (std::size_t index = 0; index < registry.count; ++index) Free(*registry.entries[index].descriptor);
+  memory::Free(registry.entries);
+  registry.entries = nullptr;
+  registry.count = 0;
+  registry.capacity = 0;
 }

@@ -1,8 +1,8 @@
 // The byte functions: parts of a text by byte position, byte search and texts from byte codes.
 #include <algorithm>
 
-#include "values/raise_error.h"
 #include "values/operand_checks.h"
+#include "values/raise_error.h"
 #include "values/scratch_buffer.h"
 #include "values/string_functions.h"
 #include "values/string_values.h"

@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string_view>
 
-#include "values/raise_error.h"
-#include "values/operand_checks.h"
 #include "texts/shift_jis.h"
+#include "values/operand_checks.h"
+#include "values/raise_error.h"
 #include "values/string_functions.h"
 #include "values/string_values.h"
 

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string_view>
 
-#include "values/scratch_buffer.h"
 #include "texts/shift_jis.h"
+#include "values/scratch_buffer.h"
 #include "values/string_functions.h"
 #include "values/string_values.h"
 #include "texts.h"

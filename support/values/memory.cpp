@@ -4,20 +4,20 @@
 #include <cstdlib>
 #include <limits>
 
+#include "values/value_state.h"
+
 namespace memory {
 namespace {
 
 constexpr std::size_t kUnlimited = std::numeric_limits<std::size_t>::max();
 
-std::size_t requests_left = kUnlimited;
-std::size_t largest_granted = kUnlimited;
-std::size_t granted = 0;
-std::size_t live = 0;
+// This module's part of the run's state.
+MemoryState& state = value_state.memory;
 
 bool Grant(std::size_t bytes) {
-  if (bytes > largest_granted || requests_left == 0) return false;
-  if (requests_left != kUnlimited) --requests_left;
-  ++granted;
+  if (bytes > state.largest_granted || state.requests_left == 0) return false;
+  if (state.requests_left != kUnlimited) --state.requests_left;
+  ++state.granted;
   return true;
 }
 
@@ -26,14 +26,14 @@ bool Grant(std::size_t bytes) {
 void* Allocate(std::size_t bytes) {
   if (!Grant(bytes)) return nullptr;
   void* block = std::calloc(bytes == 0 ? 1 : bytes, 1);
-  if (block != nullptr) ++live;
+  if (block != nullptr) ++state.live;
   return block;
 }
 
 void* AllocateUnfilled(std::size_t bytes) {
   if (!Grant(bytes)) return nullptr;
   void* block = std::malloc(bytes == 0 ? 1 : bytes);
-  if (block != nullptr) ++live;
+  if (block != nullptr) ++state.live;
   return block;
 }
 
@@ -46,18 +46,18 @@ void* Resize(void* block, std::size_t bytes) {
 void Free(void* block) {
   if (block == nullptr) return;
   std::free(block);
-  --live;
+  --state.live;
 }
 
-void RefuseAfter(std::size_t requests) { requests_left = requests; }
-void RefuseAbove(std::size_t bytes) { largest_granted = bytes; }
+void RefuseAfter(std::size_t requests) { state.requests_left = requests; }
+void RefuseAbove(std::size_t bytes) { state.largest_granted = bytes; }
 
 void StopRefusing() {
-  requests_left = kUnlimited;
-  largest_granted = kUnlimited;
+  state.requests_left = kUnlimited;
+  state.largest_granted = kUnlimited;
 }
 
-std::size_t GrantedRequests() { return granted; }
-std::size_t LiveBlocks() { return live; }
+std::size_t GrantedRequests() { return state.granted; }
+std::size_t LiveBlocks() { return state.live; }
 
 }  // namespace memory

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "values/raise_error.h"
 #include "values/numbers.h"
+#include "values/raise_error.h"
 
 std::int32_t RoundHalfAwayFromZero(double value) {
   // Halves away from zero, decided on the exact fraction: adding 0.5 in double can round the sum up, and some C

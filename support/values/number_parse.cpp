@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "values/raise_error.h"
 #include "values/numbers.h"
+#include "values/raise_error.h"
 #include "values/string_values.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "values/raise_error.h"
 #include "values/memory.h"
+#include "values/raise_error.h"
+#include "values/value_state.h"
 
 namespace {
 std::uint8_t static_buffer[ScratchBuffer::kStaticSize];
-bool in_use = false;
 
 std::uint8_t* AllocateOrRaise(std::size_t bytes) {
   auto* block = static_cast<std::uint8_t*>(memory::Allocate(bytes));
@@ -19,17 +19,17 @@ std::uint8_t* AllocateOrRaise(std::size_t bytes) {
 }  // namespace
 
 ScratchBuffer::ScratchBuffer(std::size_t bytes) : data_(static_buffer), size_(kStaticSize) {
-  if (in_use) throw std::logic_error("a second scratch request while one is live");
+  if (value_state.scratch_in_use) throw std::logic_error("a second scratch request while one is live");
   if (bytes > kStaticSize) {
     data_ = AllocateOrRaise(bytes);
     size_ = bytes;
   }
-  in_use = true;
+  value_state.scratch_in_use = true;
 }
 
 ScratchBuffer::~ScratchBuffer() {
   if (data_ != static_buffer) memory::Free(data_);
-  in_use = false;
+  value_state.scratch_in_use = false;
 }
 
 void ScratchBuffer::Grow(std::size_t bytes) {

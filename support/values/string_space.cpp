@@ -4,74 +4,66 @@
 #include <cstring>
 #include <memory>
 
-#include "values/raise_error.h"
 #include "values/memory.h"
+#include "values/raise_error.h"
 #include "values/run_context.h"
 
 namespace string_space {
 
-using state::block;
-using state::units;
-using state::used;
-
 namespace {
 
-// An offset no stored string owned from inside the watched area lies before, and whether there is none at all (the
-// offset then moves to the first one that comes).
-std::size_t first_watched = 0;
-bool none_watched = false;
 constexpr std::size_t kNone = SIZE_MAX;
 
 // Headers lie unaligned between the strings, so they are read and written by copying.
 Header ReadHeader(std::size_t offset) {
   Header header;
-  std::memcpy(&header, block + offset, sizeof header);
+  std::memcpy(&header, state.block + offset, sizeof header);
   return header;
 }
 
 void NoteWatchedAt(std::size_t offset) {
-  if (none_watched || offset < first_watched) first_watched = offset;
-  none_watched = false;
+  if (state.none_watched || offset < state.first_watched) state.first_watched = offset;
+  state.none_watched = false;
 }
 
 void WriteOwner(std::size_t offset, StringDescriptor* owner) {
-  std::memcpy(block + offset, &owner, sizeof(owner));
+  std::memcpy(state.block + offset, &owner, sizeof(owner));
   if (IsWatched(owner)) NoteWatchedAt(offset);
 }
 
 void WriteHeader(std::size_t offset, const Header& header) {
-  std::memcpy(block + offset, &header, sizeof header);
+  std::memcpy(state.block + offset, &header, sizeof header);
   if (IsWatched(header.owner)) NoteWatchedAt(offset);
 }
 
-std::size_t OffsetOf(const std::uint8_t* data) { return static_cast<std::size_t>(data - block) - kHeaderSize; }
-std::size_t FreeRoom() { return units * kUnit - used; }
+std::size_t OffsetOf(const std::uint8_t* data) { return static_cast<std::size_t>(data - state.block) - kHeaderSize; }
+std::size_t FreeRoom() { return state.units * kUnit - state.used; }
 
-bool Contains(const std::uint8_t* bytes) { return block != nullptr && bytes >= block && bytes < block + used; }
+bool Contains(const std::uint8_t* bytes) { return state.block != nullptr && bytes >= state.block && bytes < state.block + state.used; }
 
 // Points every live owner from the given offset on at its bytes' current place.
 void CorrectOwners(std::size_t from) {
-  for (std::size_t offset = from; offset < used;) {
+  for (std::size_t offset = from; offset < state.used;) {
     const Header header = ReadHeader(offset);
-    if (header.owner != nullptr && header.owner->length != 0) header.owner->data = block + offset + kHeaderSize;
+    if (header.owner != nullptr && header.owner->length != 0) header.owner->data = state.block + offset + kHeaderSize;
     offset += kHeaderSize + header.length;
   }
 }
 
 void Resize(std::size_t new_units) {
-  auto* resized = static_cast<std::uint8_t*>(memory::Resize(block, new_units * kUnit));
+  auto* resized = static_cast<std::uint8_t*>(memory::Resize(state.block, new_units * kUnit));
   if (resized == nullptr) RaiseError(error::kStringSpaceCorrupt);
-  block = resized;
-  units = new_units;
+  state.block = resized;
+  state.units = new_units;
   CorrectOwners(0);
 }
 
 void Create(std::size_t needed) {
   const std::size_t new_units = needed / kUnit + 1;
-  block = static_cast<std::uint8_t*>(memory::Allocate(new_units * kUnit));
-  if (block == nullptr) RaiseError(error::kOutOfMemory);
-  units = new_units;
-  used = 0;
+  state.block = static_cast<std::uint8_t*>(memory::Allocate(new_units * kUnit));
+  if (state.block == nullptr) RaiseError(error::kOutOfMemory);
+  state.units = new_units;
+  state.used = 0;
 }
 
 struct FreeBlock {
@@ -89,7 +81,7 @@ std::unique_ptr<std::uint8_t, FreeBlock> ProtectiveCopy(const std::uint8_t* byte
 
 void MakeRoom(std::size_t needed) {
   const std::size_t room = Compact();
-  if (room < needed) Resize(units + (needed - room) / kUnit + 1);
+  if (room < needed) Resize(state.units + (needed - room) / kUnit + 1);
 }
 
 }  // namespace
@@ -98,17 +90,17 @@ void MakeRoom(std::size_t needed) {
 std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
   const std::size_t needed = kHeaderSize + length;
   std::unique_ptr<std::uint8_t, FreeBlock> copy;
-  if (block == nullptr) {
+  if (state.block == nullptr) {
     Create(needed);
   } else {
     copy = ProtectiveCopy(bytes, length);
     if (copy) bytes = copy.get();
     MakeRoom(needed);
   }
-  WriteHeader(used, {owner, Context().frame, length});
-  std::uint8_t* data = block + used + kHeaderSize;
+  WriteHeader(state.used, {owner, Context().frame, length});
+  std::uint8_t* data = state.block + state.used + kHeaderSize;
   CopyBytes(data, bytes, length);
-  used += needed;
+  state.used += needed;
   return data;
 }
 
@@ -119,40 +111,40 @@ StringDescriptor* OwnerOf(const std::uint8_t* data) { return ReadHeader(OffsetOf
 void FreeOwnedWithin(const void* low, const void* high) {
   const auto* first = static_cast<const std::uint8_t*>(low);
   const auto* end = static_cast<const std::uint8_t*>(high);
-  const bool within_watched = reinterpret_cast<std::uintptr_t>(low) >= state::watched_low &&
-                              reinterpret_cast<std::uintptr_t>(high) <= state::watched_high;
+  const bool within_watched = reinterpret_cast<std::uintptr_t>(low) >= state.watched_low &&
+                              reinterpret_cast<std::uintptr_t>(high) <= state.watched_high;
   // No string is owned from the watched area, so none from a range inside it: a routine without string locals.
-  if (within_watched && none_watched) return;
-  std::size_t still_watched = used;
-  for (std::size_t offset = within_watched ? first_watched : 0; offset < used;) {
+  if (within_watched && state.none_watched) return;
+  std::size_t still_watched = state.used;
+  for (std::size_t offset = within_watched ? state.first_watched : 0; offset < state.used;) {
     const Header header = ReadHeader(offset);
     const auto* owner = reinterpret_cast<const std::uint8_t*>(header.owner);
     if (owner != nullptr && owner >= first && owner < end) {
       WriteOwner(offset, nullptr);
-    } else if (still_watched == used && IsWatched(header.owner)) {
+    } else if (still_watched == state.used && IsWatched(header.owner)) {
       still_watched = offset;
     }
     offset += kHeaderSize + header.length;
   }
-  first_watched = still_watched;
-  none_watched = still_watched == used;
+  state.first_watched = still_watched;
+  state.none_watched = still_watched == state.used;
 }
 
 void WatchOwnersWithin(const void* low, const void* high) {
   const auto new_low = reinterpret_cast<std::uintptr_t>(low);
   const auto new_high = reinterpret_cast<std::uintptr_t>(high);
-  if (new_low == state::watched_low && new_high == state::watched_high) return;
-  state::watched_low = new_low;
-  state::watched_high = new_high;
-  first_watched = 0;  // not known yet: the next walk finds it
-  none_watched = false;
+  if (new_low == state.watched_low && new_high == state.watched_high) return;
+  state.watched_low = new_low;
+  state.watched_high = new_high;
+  state.first_watched = 0;  // not known yet: the next walk finds it
+  state.none_watched = false;
 }
 
 std::size_t Compact() {
-  if (block == nullptr) return 0;
+  if (state.block == nullptr) return 0;
   // Kept in locals: the moves could otherwise be taken to change them.
-  std::uint8_t* const bytes = block;
-  const std::size_t end = used;
+  std::uint8_t* const bytes = state.block;
+  const std::size_t end = state.used;
   std::size_t write = 0;
   std::size_t first_moved = end;
   std::size_t watched_at = kNone;
@@ -170,27 +162,27 @@ std::size_t Compact() {
     }
     read += size;
   }
-  const bool removed = write != used;
-  used = write;
-  first_watched = watched_at == kNone ? used : watched_at;
-  none_watched = watched_at == kNone;
-  if (removed) CorrectOwners(first_moved < used ? first_moved : used);
+  const bool removed = write != state.used;
+  state.used = write;
+  state.first_watched = watched_at == kNone ? state.used : watched_at;
+  state.none_watched = watched_at == kNone;
+  if (removed) CorrectOwners(first_moved < state.used ? first_moved : state.used);
   // An emptied space shrinks too, so that the room reported is the room there is.
-  const std::size_t wanted_units = used / kUnit + 1;
-  if (units > wanted_units) Resize(wanted_units);
+  const std::size_t wanted_units = state.used / kUnit + 1;
+  if (state.units > wanted_units) Resize(wanted_units);
   return FreeRoom();
 }
 
-std::size_t Units() { return units; }
-std::size_t UsedBytes() { return used; }
+std::size_t Units() { return state.units; }
+std::size_t UsedBytes() { return state.used; }
 
 void Discard() {
-  memory::Free(block);
-  block = nullptr;
-  units = 0;
-  used = 0;
-  first_watched = 0;
-  none_watched = false;
+  memory::Free(state.block);
+  state.block = nullptr;
+  state.units = 0;
+  state.used = 0;
+  state.first_watched = 0;
+  state.none_watched = false;
 }
 
 }  // namespace string_space

@@ -8,6 +8,7 @@
 
 #include "values/run_context.h"
 #include "values/string_descriptor.h"
+#include "values/value_state.h"
 
 namespace string_space {
 
@@ -15,14 +16,8 @@ inline constexpr std::size_t kUnit = 65536;
 // Owner pointer, creating frame and length.
 inline constexpr std::size_t kHeaderSize = sizeof(void*) + 2 * sizeof(std::uint32_t);
 
-namespace state {
-inline std::uint8_t* block = nullptr;
-inline std::size_t units = 0;
-inline std::size_t used = 0;
-// The watched owner area (see WatchOwnersWithin).
-inline std::uintptr_t watched_low = 0;
-inline std::uintptr_t watched_high = 0;
-}  // namespace state
+// This module's part of the run's state.
+inline StringSpaceState& state = value_state.string_space;
 
 struct Header {
   StringDescriptor* owner;
@@ -32,7 +27,7 @@ struct Header {
 static_assert(sizeof(Header) == kHeaderSize, "the header is its three fields, packed");
 
 inline bool IsWatched(const StringDescriptor* owner) {
-  return reinterpret_cast<std::uintptr_t>(owner) - state::watched_low < state::watched_high - state::watched_low;
+  return reinterpret_cast<std::uintptr_t>(owner) - state.watched_low < state.watched_high - state.watched_low;
 }
 // Notes that the string behind data is now owned from inside the watched area.
 void NoteWatchedOwner(const std::uint8_t* data);
@@ -73,11 +68,11 @@ std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes
 // and returns where its bytes go; null when room must be made first.
 inline std::uint8_t* AppendInPlace(StringDescriptor* owner, std::uint32_t length) {
   const std::size_t needed = kHeaderSize + length;
-  if (state::block == nullptr || state::units * kUnit - state::used < needed) return nullptr;
-  std::uint8_t* data = state::block + state::used + kHeaderSize;
+  if (state.block == nullptr || state.units * kUnit - state.used < needed) return nullptr;
+  std::uint8_t* data = state.block + state.used + kHeaderSize;
   const Header header{owner, Context().frame, length};
   std::memcpy(data - kHeaderSize, &header, sizeof header);
-  state::used += needed;
+  state.used += needed;
   if (IsWatched(owner)) NoteWatchedOwner(data);
   return data;
 }

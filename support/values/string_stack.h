@@ -8,20 +8,16 @@
 
 #include "values/string_descriptor.h"
 #include "values/string_space.h"
+#include "values/value_state.h"
 
 namespace string_stack {
 
 inline constexpr std::size_t kSlots = 85;
 
-struct Slot {
-  StringDescriptor* reference;
-  StringDescriptor copy;
-};
+using Slot = StringStackSlot;
 
-namespace state {
-inline Slot* slots = nullptr;
-inline std::uint16_t depth = 0;
-}  // namespace state
+// This module's part of the run's state.
+inline StringStackState& state = value_state.string_stack;
 
 // Makes the stack when there is none (error 7) and refuses a push onto a full one (error 16).
 StringDescriptor* NextSlotSlowly();
@@ -29,14 +25,14 @@ StringDescriptor* NextSlotSlowly();
 
 // The descriptor copy of the slot the next push fills; errors 7 (stack memory) and 16 (all slots taken).
 inline StringDescriptor* NextSlot() {
-  if (state::slots != nullptr && state::depth < kSlots) return &state::slots[state::depth].copy;
+  if (state.slots != nullptr && state.depth < kSlots) return &state.slots[state.depth].copy;
   return NextSlotSlowly();
 }
 
 // Pushes a variable by reference: nothing is copied.
 inline void PushReference(StringDescriptor& variable) {
   NextSlot();
-  state::slots[state::depth++].reference = &variable;
+  state.slots[state.depth++].reference = &variable;
 }
 
 // Pushes a temporary (or fixed-length view) by copying its descriptor into the slot, which then owns its bytes.
@@ -44,13 +40,13 @@ inline void PushCopy(const StringDescriptor& string) {
   StringDescriptor* copy = NextSlot();
   *copy = string;
   if (copy->data != nullptr) string_space::SetOwner(copy->data, copy);
-  state::slots[state::depth++].reference = copy;
+  state.slots[state.depth++].reference = copy;
 }
 
 // Pushes a temporary whose bytes were just stored for the slot NextSlot gave: the header already names it.
 inline void PushStored(StringDescriptor* slot, std::uint32_t length, std::uint8_t* data) {
   *slot = {StringKind::Temporary, length, data};
-  state::slots[state::depth++].reference = slot;
+  state.slots[state.depth++].reference = slot;
 }
 
 // Pushes a view of bytes outside the string space that outlive the statement (the program's constants): nothing is
@@ -58,16 +54,16 @@ inline void PushStored(StringDescriptor* slot, std::uint32_t length, std::uint8_
 inline void PushView(std::uint32_t length, const std::uint8_t* bytes) {
   StringDescriptor* slot = NextSlot();
   *slot = {StringKind::FixedView, length, length == 0 ? nullptr : const_cast<std::uint8_t*>(bytes)};
-  state::slots[state::depth++].reference = slot;
+  state.slots[state.depth++].reference = slot;
 }
 
 // The top entry's descriptor; the caller now owns a popped temporary.
 inline StringDescriptor Pop() {
-  if (state::depth == 0) PopWhileEmpty();
-  return *state::slots[--state::depth].reference;
+  if (state.depth == 0) PopWhileEmpty();
+  return *state.slots[--state.depth].reference;
 }
 
-inline std::uint16_t Depth() { return state::depth; }
+inline std::uint16_t Depth() { return state.depth; }
 // Releases every temporary on the stack and frees the stack.
 void Reset();
 

@@ -1,8 +1,8 @@
 // Trimming spaces and changing the case of a text, walking it character by character.
 #include <cstring>
 
-#include "values/scratch_buffer.h"
 #include "texts/shift_jis.h"
+#include "values/scratch_buffer.h"
 #include "values/string_functions.h"
 #include "values/string_values.h"
 

@@ -6,10 +6,11 @@
 #include <string_view>
 
 #include "converter/converter.h"
-#include "statements/error_trap.h"
 #include "files/file_fixture.h"
 #include "host/recording_window.h"
 #include "host/run_state.h"
+#include "host/runtime.h"
+#include "statements/error_trap.h"
 #include "statements/statements.h"
 
 struct Report {
@@ -30,8 +31,7 @@ class ConverterTest : public FileTest {
   void TearDown() override {
     CheckStackBalance(false);
     FileTest::TearDown();
-    CloseMainWindow();
-    ResetHostRun();
+    ReleaseRuntime();
   }
 
   // Runs one local routine of the converter on the program values; the exit code of the run.

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "files/file_dialogs.h"
 #include "file_fixture.h"
+#include "files/file_dialogs.h"
 #include "platform/files.h"
 #include "texts.h"
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "files/channel_table.h"
-#include "host/console_output.h"
-#include "files/output_buffer.h"
-#include "host/print_format.h"
 #include "files/file_fixture.h"
+#include "files/output_buffer.h"
+#include "host/console_output.h"
+#include "host/print_format.h"
 #include "recording_window.h"
 
 namespace {

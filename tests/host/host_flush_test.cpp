@@ -1,8 +1,9 @@
 // What a user finds in an output file while the host waits for a key after a report or the break key: everything
 // the program printed, whole records or not.
-#include "host/error_report.h"
 #include "files/file_fixture.h"
+#include "host/error_report.h"
 #include "host/message_poll.h"
+#include "host/runtime.h"
 #include "recording_window.h"
 
 namespace {
@@ -34,8 +35,7 @@ class HostFlush : public FileTest {
     Print(3, "#S2\r\nunfinished");
   }
   void TearDown() override {
-    CloseMainWindow();
-    ResetHostRun();
+    ReleaseRuntime();
     FileTest::TearDown();
   }
 

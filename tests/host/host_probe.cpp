@@ -7,12 +7,12 @@
 
 #include "files/channels.h"
 #include "host/console_output.h"
-#include "statements/error_trap.h"
 #include "host/host.h"
+#include "host/text_screen.h"
+#include "statements/error_trap.h"
 #include "statements/routine.h"
 #include "statements/statements.h"
 #include "values/string_values.h"
-#include "host/text_screen.h"
 
 namespace {
 

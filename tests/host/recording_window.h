@@ -8,8 +8,9 @@
 
 #include "host/main_window.h"
 #include "host/run_state.h"
-#include "values/runtime_fixture.h"
+#include "host/runtime.h"
 #include "platform/window.h"
+#include "values/runtime_fixture.h"
 
 // What the window was asked, and what it is to hand back; it outlives the window.
 struct Recording {
@@ -124,8 +125,7 @@ class ConsoleTest : public RuntimeTest {
  protected:
   void SetUp() override { OpenMainWindow(std::make_unique<RecordingWindow>(window)); }
   void TearDown() override {
-    CloseMainWindow();
-    ResetHostRun();
+    ReleaseRuntime();
     RuntimeTest::TearDown();
   }
 

@@ -4,17 +4,21 @@
 
 #include <cstdlib>
 
+#include "files/file_fixture.h"
 #include "host/console_output.h"
 #include "host/error_report.h"
-#include "files/file_fixture.h"
 #include "host/install_folder.h"
 #include "host/message_poll.h"
-#include "messages.h"
 #include "host/program_title.h"
+#include "host/run_phase.h"
+#include "files/channel_table.h"
+#include "files/directory_search.h"
+#include "files/output_target.h"
+#include "host/runtime.h"
+#include "host/text_format.h"
 #include "recording_window.h"
 #include "statements/routine.h"
-#include "host/run_phase.h"
-#include "host/text_format.h"
+#include "messages.h"
 #include "texts.h"
 
 namespace {
@@ -41,8 +45,7 @@ class HostRun : public FileTest {
   }
   void TearDown() override {
     ForgetInstallFolder();
-    CloseMainWindow();
-    ResetHostRun();
+    ReleaseRuntime();
     FileTest::TearDown();
   }
 
@@ -190,6 +193,32 @@ TEST_F(HostRun, TheShutdownClosesEveryChannelWithItsMarkAfterAnError) {
   });
   EXPECT_EQ(Run(routine), 1);
   EXPECT_EQ(Read(program.output_path), "#E\r\n\x1A");
+}
+
+// The end of a run resets the runtime's every part: the next run starts as the first one did.
+TEST_F(HostRun, TheEndOfARunLeavesEveryPartOfTheRuntimeFresh) {
+  program.output_path = Path("out.ren");
+  const Routine<Program> routine(kQelvorinModule, {
+      {10, [](Program& p) {
+         Push(p.output_path);
+         OpenChannel(3, 0, file_mode::kAppend);
+         SelectOutputChannel(3);
+         Push(p.output_path);
+         DirOpen(2);
+         Push("pending");
+       }},
+      {20, [](Program&) { RaiseError(error::kInputPastEnd); }},
+  });
+  EXPECT_EQ(Run(routine), 1);
+  EXPECT_EQ(ObjectOf(3), kNoObject);
+  EXPECT_FALSE(runtime.files.search_slots[1].in_use);
+  EXPECT_EQ(CurrentOutputTarget().kind, OutputKind::Console);
+  EXPECT_EQ(string_stack::Depth(), 0u);
+  EXPECT_EQ(string_space::Units(), 0u);
+  EXPECT_EQ(Errors().number, 0);
+  EXPECT_EQ(Context().line, 0);
+  EXPECT_FALSE(::HostRun().terminating);
+  EXPECT_EQ(MainWindow(), nullptr);
 }
 
 TEST_F(HostRun, ErrorsAfterTheReportAreIgnored) {

@@ -1,9 +1,9 @@
 // The text screen: cells and cursor after writes, scrolling, double-byte characters, painting and the copy as text.
 #include <gtest/gtest.h>
 
-#include "recording_window.h"
 #include "host/text_screen.h"
 #include "host/window_events.h"
+#include "recording_window.h"
 
 namespace {
 

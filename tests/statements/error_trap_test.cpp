@@ -1,9 +1,9 @@
 // Statements, local and named routines, and the error trap, run through the statement executor.
 #include <vector>
 
-#include "values/argument_area.h"
 #include "statements/named_routine.h"
 #include "statements/statements.h"
+#include "values/argument_area.h"
 #include "values/runtime_fixture.h"
 
 namespace {
@@ -26,7 +26,8 @@ struct Program {
 
 class Statements : public RuntimeTest {
  protected:
-  void SetUp() override {
+  void SetUp() override { ListenForReports(); }
+  void ListenForReports() {
     SetErrorReportHook([this](const ModuleBlock* module, RuntimeErrorNumber number, std::uint16_t line) {
       report = {module, number, line};
     });
@@ -66,6 +67,30 @@ TEST_F(Statements, ATrappedErrorResumesAfterTheFailingStatementWithAnEmptyStack)
   EXPECT_EQ(program.seen_line, 20);
   EXPECT_EQ(program.depth_seen, 0u);
   EXPECT_EQ(ErrorNumber(), 0);
+}
+
+// Raising is the low half: it records where and throws. Emptying the stack is the catcher's work, so an error that
+// passes through code outside any executor leaves the operands for the frame that catches it.
+TEST_F(Statements, RaisingRecordsAndThrowsAndTheCatcherEmptiesTheStack) {
+  SetLine(77);
+  Push("pending");
+  EXPECT_THROW(RaiseError(error::kBadArgument), RuntimeErrorSignal);
+  EXPECT_EQ(Errors().number, error::kBadArgument);
+  EXPECT_EQ(Errors().line, 77);
+  EXPECT_EQ(string_stack::Depth(), 1u);
+  RestoreAfterError();
+  EXPECT_EQ(string_stack::Depth(), 0u);
+  Errors() = ErrorState{};
+
+  const Routine<Program> uncaught(kQelvorinModule, {
+      {10, [](Program&) {
+         Push("a");
+         RaiseError(error::kOutOfMemory);
+       }},
+  });
+  EXPECT_EQ(Run(uncaught), 1);
+  EXPECT_EQ(string_stack::Depth(), 0u);
+  EXPECT_EQ(report.number, error::kOutOfMemory);
 }
 
 TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
@@ -152,7 +177,8 @@ TEST_F(Statements, LocalRoutinesNestUpTo128Calls) {
   EXPECT_EQ(report.number, error::kTooManyNestedCalls);
   EXPECT_EQ(program.depth_seen, kRoutineCallLimit);
 
-  ReleaseRuntime();
+  ReleaseRuntime();  // a new run: its receiver of reports too
+  ListenForReports();
   const Routine<Program> stray_return(kQelvorinModule, {
       Return(10),
   });

@@ -1,14 +1,15 @@
 // Routines written in reading order: expressions, checked labels and lines, block IFs, named routines with
-// by-reference parameters and results, all under the error trap.
+// by-reference parameters and results (the converter's own SEP and MDAY among them), all under the error trap.
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "values/argument_area.h"
+#include "converter/converter.h"
 #include "statements/named_routine.h"
 #include "statements/procedures.h"
-#include "values/runtime_fixture.h"
 #include "statements/statements.h"
+#include "values/argument_area.h"
+#include "values/runtime_fixture.h"
 
 namespace {
 
@@ -32,24 +33,6 @@ class StatementLayer : public RuntimeTest {
   Program program;
 };
 
-// SEP: splits source at its first space into first and rest.
-struct SepFrame {
-  StringDescriptor* source;
-  StringDescriptor* first;
-  StringDescriptor* rest;
-  float p;
-};
-const NamedRoutine<SepFrame, &SepFrame::source, &SepFrame::first, &SepFrame::rest> SEP(kQelvorinModule, {
-    {10, [](SepFrame& f) { Let(f.p, InStr(*f.source, " ")); }},
-    If(20, [](SepFrame& f) { return f.p == 0; }),
-      {30, [](SepFrame& f) { Let(*f.first, *f.source); }},
-      {40, [](SepFrame& f) { Let(*f.rest, ""); }},
-    Else(),
-      {50, [](SepFrame& f) { Let(*f.first, Left(*f.source, f.p - 1)); }},
-      {60, [](SepFrame& f) { Let(*f.rest, Right(*f.source, Len(*f.source) - f.p)); }},
-    EndIf(),
-});
-
 // A text function with a numeric parameter: the first n bytes, then a mark.
 struct ClipFrame {
   StringDescriptor* text;
@@ -58,22 +41,6 @@ struct ClipFrame {
 };
 const NamedRoutine<ClipFrame, &ClipFrame::text, &ClipFrame::budget> CLIP(kQelvorinModule, {
     {10, [](ClipFrame& f) { Let(f.result, Cat(Left(*f.text, *f.budget), "|")); }},
-});
-
-// A numeric function: the days of a month, from a table of two digits per month.
-struct MonthDaysFrame {
-  float* month;
-  float* year;
-  float result;
-  float p;
-};
-const NamedRoutine<MonthDaysFrame, &MonthDaysFrame::month, &MonthDaysFrame::year> MDAY(kQelvorinModule, {
-    {10, [](MonthDaysFrame& f) { Let(f.p, *f.month * 2 - 1); }},
-    If(20, [](MonthDaysFrame& f) { return RoundToInteger(*f.year) % 4 == 0; }),
-      {30, [](MonthDaysFrame& f) { Let(f.result, Val(Mid("312931303130313130313031", f.p, 2))); }},
-    Else(),
-      {40, [](MonthDaysFrame& f) { Let(f.result, Val(Mid("312831303130313130313031", f.p, 2))); }},
-    EndIf(),
 });
 
 TEST_F(StatementLayer, ExpressionsReadInOrderAndRoundTheirCounts) {

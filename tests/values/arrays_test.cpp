@@ -1,8 +1,8 @@
 // Arrays of strings: bounds, automatic dimensioning and release with their routine.
-#include "values/arrays.h"
-#include "statements/named_routine.h"
 #include "runtime_fixture.h"
+#include "statements/named_routine.h"
 #include "statements/statements.h"
+#include "values/arrays.h"
 
 namespace {
 

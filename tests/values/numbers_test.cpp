@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "values/numbers.h"
 #include "runtime_fixture.h"
+#include "values/numbers.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "host/runtime.h"
 #include "statements/error_trap.h"
+#include "statements/statement_hook.h"
 #include "values/memory.h"
 #include "values/run_context.h"
-#include "statements/statement_hook.h"
-#include "statements/runtime.h"
 #include "values/string_space.h"
 #include "values/string_stack.h"
 #include "values/string_values.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "values/argument_area.h"
-#include "statements/named_routine.h"
 #include "runtime_fixture.h"
+#include "statements/named_routine.h"
+#include "values/argument_area.h"
 #include "values/string_functions.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include <array>
 #include <string>
 
-#include "values/argument_area.h"
 #include "runtime_fixture.h"
+#include "values/argument_area.h"
 #include "values/scratch_buffer.h"
 
 namespace {

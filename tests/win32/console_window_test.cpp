@@ -5,12 +5,13 @@
 
 #include <string>
 
-#include "platform/win32/console_window.h"
 #include "host/main_window.h"
 #include "host/run_state.h"
+#include "host/runtime.h"
 #include "host/text_screen.h"
-#include "texts.h"
 #include "host/window_events.h"
+#include "platform/win32/console_window.h"
+#include "texts.h"
 
 namespace {
 
@@ -26,8 +27,7 @@ class ConsoleWindowTest : public ::testing::Test {
     Poll();
   }
   void TearDown() override {
-    CloseMainWindow();
-    ResetHostRun();
+    ReleaseRuntime();
   }
 
   static void Poll() { MainWindow()->window.Poll(MainWindowEvents()); }

@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "platform/posix/error_codes.h"
 #include "platform/files.h"
+#include "platform/posix/error_codes.h"
 #include "platform/posix/sharing.h"
 
 namespace platform {

@@ -11,16 +11,16 @@
 
 #include "platform/posix/console_io.h"
 #include "platform/posix/display_text.h"
-#include "texts/shift_jis.h"
 #include "platform/posix/terminal_mode.h"
+#include "texts/shift_jis.h"
 #include "texts.h"
 
 namespace platform::posix {
 
 namespace {
 
-constexpr std::int32_t kScreenColumns = 80;
-constexpr std::int32_t kScreenRows = 24;
+constexpr std::int32_t kScreenColumns = kConsoleColumns;
+constexpr std::int32_t kScreenRows = kConsoleRows;
 
 constexpr std::string_view kEnter = "\x1b[22;0t\x1b[?1049h\x1b[0m\x1b[2J";
 constexpr std::string_view kLeave = "\x1b[0m\x1b[?25h\x1b[?1049l\x1b[23;0t";

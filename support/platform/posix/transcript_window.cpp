@@ -14,8 +14,8 @@ namespace platform::posix {
 
 namespace {
 
-constexpr std::size_t kScreenColumns = 80;
-constexpr std::int32_t kScreenRows = 24;
+constexpr std::size_t kScreenColumns = kConsoleColumns;
+constexpr std::int32_t kScreenRows = kConsoleRows;
 constexpr std::string_view kEraseToEnd = "\x1b[K";
 
 using Row = std::array<Cell, kScreenColumns>;

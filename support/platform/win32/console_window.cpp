@@ -178,7 +178,7 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       CopyPicture();
       return true;
     case WM_HELP:
-      ReferenceHelp(window_, HelpCommand::ShowCurrentError);
+      ShowReferenceHelp(window_, events_ != nullptr ? events_->HelpTopic() : 0);
       result = TRUE;
       return true;
     case WM_COMPACTING:
@@ -210,7 +210,7 @@ void ConsoleWindow::Paint() {
 
 // The window goes, by the user's close or the host's: the run is told, unless it is the host that closes it.
 void ConsoleWindow::Destroyed() {
-  ReferenceHelp(window_, HelpCommand::Close);
+  CloseReferenceHelp(window_);
   if (caret_visible_ || focused_) DestroyCaret();
   focused_ = caret_visible_ = false;
   window_ = nullptr;
@@ -246,7 +246,7 @@ bool ConsoleWindow::WaitForKey(WindowEvents& events) {
     return true;
   }
   if (GetKeyState(VK_F1) < 0) {
-    ReferenceHelp(window_, HelpCommand::ShowCurrentError);
+    ShowReferenceHelp(window_, events_ != nullptr ? events_->HelpTopic() : 0);
     return true;
   }
   TranslateMessage(&message);

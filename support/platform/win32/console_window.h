@@ -13,8 +13,8 @@ namespace platform::win32 {
 
 class ConsoleWindow final : public Window {
  public:
-  static constexpr std::int32_t kColumns = 80;
-  static constexpr std::int32_t kRows = 24;
+  static constexpr std::int32_t kColumns = kConsoleColumns;
+  static constexpr std::int32_t kRows = kConsoleRows;
   // The system-menu commands: copy the screen as text, or as a picture.
   static constexpr WPARAM kCopyText = 0x67;
   static constexpr WPARAM kCopyPicture = 0x68;

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "platform/win32/install_directory.h"
 #include "platform/message_library.h"
+#include "platform/win32/install_directory.h"
 
 namespace platform {
 

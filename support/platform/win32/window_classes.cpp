@@ -4,8 +4,8 @@
 #include <array>
 
 #include "platform/win32/console_window.h"
-#include "texts.h"
 #include "platform/win32/window_procedure.h"
+#include "texts.h"
 
 namespace platform::win32 {
 namespace {
