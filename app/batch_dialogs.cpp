@@ -1,8 +1,6 @@
 // Dialog answers from the command line.
 #include "app/batch_dialogs.h"
 
-#include <cstdio>
-
 #include "files/channels.h"
 #include "host/run_phase.h"
 #include "platform/files.h"
@@ -30,14 +28,14 @@ std::string ReasonText(platform::ErrorCode reason) {
   }
 }
 
-void TellCannotCreate(const std::string& output, const std::string& reason) {
-  std::fprintf(stderr, "qelvorin: cannot create the output file %s%s\n", Local(output).c_str(), reason.c_str());
+void TellCannotCreate(const std::string& output, const std::string& reason, BatchReport& report) {
+  report.Tell("qelvorin: cannot create the output file " + Local(output) + reason + "\n");
 }
 
 }  // namespace
 
-BatchDialogs::BatchDialogs(std::vector<std::string> mailboxes, std::string output)
-    : mailboxes_(std::move(mailboxes)), output_(std::move(output)) {
+BatchDialogs::BatchDialogs(std::vector<std::string> mailboxes, std::string output, BatchReport& report)
+    : mailboxes_(std::move(mailboxes)), output_(std::move(output)), report_(report) {
   // In a batch run only the output is opened to be written.
   WatchWriteOpenFailures(
       [this](std::string_view path, platform::ErrorCode reason) { OutputRefused(std::string(path), reason); });
@@ -48,18 +46,21 @@ BatchDialogs::~BatchDialogs() { WatchWriteOpenFailures(nullptr); }
 void BatchDialogs::OutputRefused(const std::string& path, platform::ErrorCode reason) {
   if (refusal_told_) return;
   refusal_told_ = true;
-  TellCannotCreate(path, ": " + ReasonText(reason));
+  TellCannotCreate(path, ": " + ReasonText(reason), report_);
 }
 
 std::optional<std::string> BatchDialogs::Show(const platform::FileDialogRequest& request) {
   if (request.kind == platform::FileDialogKind::Open) {
+    // The pass before has closed its files: its card file is whole.
+    if (output_given_) report_.MailboxFinished();
     output_given_ = false;
     if (pass_ == mailboxes_.size()) return std::nullopt;
+    report_.MailboxStarted(pass_);
     return mailboxes_[pass_++];
   }
   // The output was refused: the program would ask for another name, which only a user can give.
   if (output_given_) {
-    if (!refusal_told_) TellCannotCreate(output_, "");
+    if (!refusal_told_) TellCannotCreate(output_, "", report_);
     EndRun(kBadCommandLine);
   }
   output_given_ = true;

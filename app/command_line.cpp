@@ -1,9 +1,11 @@
 // The command line: options, operands, and the checks a batch run makes before it writes anything.
 #include "app/command_line.h"
 
+#include <getopt.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -82,57 +84,133 @@ std::string CheckBatch(const std::vector<std::string>& mailboxes, const std::str
   return {};
 }
 
+// The options as getopt_long reads them: short options may be joined ("-qa", "-oFILE"), long ones take "=VALUE"
+// or the next argument, and operands may stand before, between and after them, up to a "--".
+struct Options {
+  std::vector<std::string> operands;
+  std::optional<std::string> output;
+  bool append = false;
+  bool quiet = false;
+  std::optional<CommandKind> answer;  // help, version, or a refusal with its reason
+  std::string reason;
+};
+
+constexpr option kLongOptions[] = {
+    {"output", required_argument, nullptr, 'o'}, {"append", no_argument, nullptr, 'a'},
+    {"quiet", no_argument, nullptr, 'q'},       {"help", no_argument, nullptr, 'h'},
+    {"version", no_argument, nullptr, 'V'},     {nullptr, 0, nullptr, 0}};
+// "-": operands come back in order as option 1, whatever POSIXLY_CORRECT says; ":": a missing argument is told
+// apart from an unknown option.
+constexpr const char* kShortOptions = "-:o:aqhV";
+constexpr int kOperand = 1;
+
+std::string UnknownOption(char** argv) {
+  if (optopt != 0) return std::string("unknown option -") + static_cast<char>(optopt);
+  return "unknown option " + std::string(argv[optind - 1]);
+}
+
+Options ReadOptions(int argc, char** argv) {
+  Options options;
+  opterr = 0;
+  optind = 0;  // a fresh scan, also when the command line was read before
+  for (int option = 0; (option = getopt_long(argc, argv, kShortOptions, kLongOptions, nullptr)) != -1;) {
+    switch (option) {
+      case kOperand: options.operands.emplace_back(optarg); break;
+      case 'o': options.output = optarg; break;
+      case 'a': options.append = true; break;
+      case 'q': options.quiet = true; break;
+      case 'h': options.answer = CommandKind::Help; return options;
+      case 'V': options.answer = CommandKind::Version; return options;
+      case ':':
+        options.answer = CommandKind::Refused;
+        options.reason = "option -o (--output) needs the output file";
+        return options;
+      default:
+        options.answer = CommandKind::Refused;
+        options.reason = UnknownOption(argv);
+        return options;
+    }
+  }
+  for (int index = optind; index < argc; ++index) options.operands.emplace_back(argv[index]);
+  return options;
+}
+
+// How the lines on standard error name the output: as given, with the ".ren" the driver adds.
+std::string OutputName(const std::string& given, const Command& command) {
+  return command.card_file == command.output ? given : given + ".ren";
+}
+
+// The output's folder as the driver keeps it, ending with its separator: where an appending pass starts.
+std::string CardFolder(const std::string& output) {
+  std::error_code failure;
+  std::string folder;
+  const std::filesystem::path parent = std::filesystem::absolute(output, failure).lexically_normal().parent_path();
+  if (failure || !platform::PathFromLocal(parent.string(), folder)) return {};
+  if (!folder.ends_with(platform::kPathSeparator)) folder += platform::kPathSeparator;
+  return folder;
+}
+
+std::vector<std::string> Expanded(const std::vector<std::string>& operands, OperandExpansion expand) {
+  std::vector<std::string> names;
+  for (const std::string& operand : operands) {
+    for (std::string& name : expand(operand)) names.push_back(std::move(name));
+  }
+  return names;
+}
+
 }  // namespace
 
 std::string UsageText() {
-  return "usage: qelvorin                          convert mailboxes interactively (on a terminal)\n"
-         "       qelvorin MAILBOX... -o OUTPUT     convert the mailboxes into one card file\n"
-         "       qelvorin --help | --version\n"
+  return "usage: qelvorin                                 convert mailboxes interactively (on a terminal)\n"
+         "       qelvorin [-a] [-q] MAILBOX... -o OUTPUT  convert the mailboxes into one card file\n"
+         "       qelvorin -h | -V\n"
          "\n"
          "A batch run converts each MAILBOX (*.mbx) in turn: the first creates or replaces OUTPUT, the others\n"
          "append to it. OUTPUT without a \".\" in its path gets \".ren\" added.\n"
-         "Exit status: 0 done, 1 a run-time error, 2 a bad command line, 130 interrupted.\n";
+         "\n"
+         "  -o, --output=OUTPUT  the card file to write\n"
+         "  -a, --append         append the first mailbox to an existing OUTPUT instead of replacing it\n"
+         "  -q, --quiet          no console transcript on standard output\n"
+         "  -h, --help           show this help and end\n"
+         "  -V, --version        show the version and end\n"
+         "\n"
+         "After each mailbox a line \"qelvorin: MAILBOX: N mails -> OUTPUT\" goes to standard error, and so do\n"
+         "run-time errors, date warnings and interrupts, each naming its mailbox.\n"
+         "\n"
+         "Exit status:\n"
+         "  0    done\n"
+         "  1    a run-time error stopped the conversion (the records written before it are whole)\n"
+         "  2    a bad command line\n"
+         "  129  the terminal hung up\n"
+         "  130  interrupted by Ctrl+C\n"
+         "  143  asked to stop (SIGTERM)\n";
 }
 
 Command ParseCommandLine(int argc, char** argv, bool on_terminal, OperandExpansion expand) {
-  std::vector<std::string> mailboxes;
-  std::string output;
-  bool has_output = false;
-  bool options_ended = false;
-  for (int index = 1; index < argc; ++index) {
-    const std::string_view argument = argv[index];
-    if (options_ended || argument == "-" || !argument.starts_with("-")) {
-      if (expand == nullptr) {
-        mailboxes.emplace_back(argument);
-      } else {
-        for (std::string& name : expand(std::string(argument))) mailboxes.push_back(std::move(name));
-      }
-    } else if (argument == "--") {
-      options_ended = true;
-    } else if (argument == "--help" || argument == "-h") {
-      return {CommandKind::Help, {}, {}, {}};
-    } else if (argument == "--version") {
-      return {CommandKind::Version, {}, {}, {}};
-    } else if (argument == "-o" || argument == "--output") {
-      if (++index == argc) return Refuse(std::string(argument) + " needs the output file");
-      output = argv[index];
-      has_output = true;
-    } else if (argument.starts_with("--output=")) {
-      output = argument.substr(9);
-      has_output = true;
-    } else {
-      return Refuse("unknown option " + std::string(argument));
-    }
+  Options options = ReadOptions(argc, argv);
+  if (expand != nullptr) options.operands = Expanded(options.operands, expand);
+  if (options.answer) {
+    Command command;
+    command.kind = *options.answer;
+    command.reason = std::move(options.reason);
+    return command;
   }
-  if (mailboxes.empty() && !has_output) {
+  if (options.operands.empty() && !options.output) {
     if (!on_terminal) return Refuse("no terminal for the interactive program; give MAILBOX... -o OUTPUT");
+    if (options.append || options.quiet) return Refuse("-a and -q are for a batch run; give MAILBOX... -o OUTPUT");
     return {};
   }
-  if (mailboxes.empty()) return Refuse("no mailbox given");
-  if (!has_output || output.empty()) return Refuse("no output file given (-o OUTPUT)");
+  if (options.operands.empty()) return Refuse("no mailbox given");
+  if (!options.output || options.output->empty()) return Refuse("no output file given (-o OUTPUT)");
   Command command;
   command.kind = CommandKind::Batch;
-  std::string reason = CheckBatch(mailboxes, output, command);
+  std::string reason = CheckBatch(options.operands, *options.output, command);
   if (!reason.empty()) return Refuse(std::move(reason), CommandKind::BadOperand);
+  command.card_file = CardFileName(command.output);
+  command.card_folder = CardFolder(*options.output);
+  command.mailbox_names = std::move(options.operands);
+  command.output_name = OutputName(*options.output, command);
+  command.append = options.append;
+  command.quiet = options.quiet;
   return command;
 }

@@ -1,4 +1,4 @@
-// The command line of the Linux program: interactive with no operands, batch with mailboxes and -o OUTPUT.
+// The command line of both programs: interactive with no operands, batch with mailboxes and -o OUTPUT.
 #pragma once
 
 #include <string>
@@ -13,6 +13,16 @@ struct Command {
   // Batch: full paths in cp932, checked before anything is written.
   std::vector<std::string> mailboxes;
   std::string output;
+  // Batch: OUTPUT with the ".ren" the driver adds, and its folder ending with its separator (cp932).
+  std::string card_file;
+  std::string card_folder;
+  // Batch: the names as given and OUTPUT's with its ".ren", for the lines on standard error (locale encoding).
+  std::vector<std::string> mailbox_names;
+  std::string output_name;
+  // The first mailbox is appended to an existing OUTPUT instead of replacing it.
+  bool append = false;
+  // No transcript of the console on standard output.
+  bool quiet = false;
   // Refused or BadOperand: the one-line reason (locale encoding).
   std::string reason;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "files/channels.h"
 #include "files/file_statements.h"
@@ -74,8 +75,24 @@ Section<Converter> NextdayStatements();
 Routine<Converter> ConverterRoutine(Section<Converter> entry);
 // The whole program: the main loop, SETUP and the conversion.
 Routine<Converter> MainProgram();
+// The card file of an earlier run, offered by the first save dialog as a later pass offers the previous one:
+// choosing it appends to it. Both are cp932; the folder ends with its separator.
+struct EarlierOutput {
+  std::string path;
+  std::string folder;
+};
 // Runs the whole program on program-wide values, asking for files with these dialogs; returns RunMain's status.
-int RunConverter(platform::FileDialogs& dialogs);
+int RunConverter(platform::FileDialogs& dialogs, const EarlierOutput* earlier = nullptr);
+
+// How far the run has come, for the reports of a batch run between statements.
+struct ConversionProgress {
+  // Mails begun in the mailbox being converted, or in the last one once its channel is closed.
+  std::uint32_t mails;
+  // The mailbox channel's reading progress, while it is open.
+  bool reading;
+  ReadingProgress mailbox;
+};
+ConversionProgress CurrentConversion();
 
 // The routines with parameters, all by reference.
 struct SepFrame {

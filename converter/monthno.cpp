@@ -1,5 +1,6 @@
 // MONTHNO: the number of a month name; only the 24 names of the table are known.
 #include "converter/converter.h"
+#include "host/console_note.h"
 #include "host/print_statement.h"
 #include "statements/statements.h"
 
@@ -38,7 +39,10 @@ Section<Converter> MonthnoStatements() {
         {1915, [](Converter& c) { Let(c.date_month, "12"); }},
       Else(),
         {1920, [](Converter& c) { Let(c.date_month, "00"); }},
-        {1925, [](Converter& c) { Print(kConsole, "error month ", c.date_month_name); }},
+        {1925, [](Converter& c) {
+           const ConsoleNote note;
+           Print(kConsole, "error month ", c.date_month_name);
+         }},
       EndIf(),
       Return(1930),
   };

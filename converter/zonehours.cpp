@@ -1,6 +1,7 @@
 // ZONEHOURS: the offset from UTC of a zone name, from a table tried top to bottom; an unlisted name is taken as
 // Japan time and noted on the console with the mail's number.
 #include "converter/converter.h"
+#include "host/console_note.h"
 #include "host/print_statement.h"
 #include "statements/statements.h"
 #include "texts.h"
@@ -34,7 +35,10 @@ Section<Converter> ZonehoursStatements() {
       ElseIf(2820, [](Converter& c) { return Same(c.zone_code, "JST") || Same(c.zone_code, "***"); }),
         {2825, [](Converter& c) { Let(c.zone_hours, 9); }},
       Else(),
-        {2830, [](Converter& c) { Print(kConsole, Tab{10}, texts::UnlistedZone, c.mail_count, " ", c.zone_code); }},
+        {2830, [](Converter& c) {
+           const ConsoleNote note;
+           Print(kConsole, Tab{10}, texts::UnlistedZone, c.mail_count, " ", c.zone_code);
+         }},
         {2835, [](Converter& c) { Let(c.zone_hours, 9); }},
       EndIf(),
       Return(2840),

@@ -27,3 +27,11 @@ ChannelObject FreeFileSlot() {
 
 void Register(ChannelObject object, FileRecord* record) { SlotEntry(object) = record; }
 void Unregister(ChannelObject object) { SlotEntry(object) = nullptr; }
+
+bool ReadingProgressOf(std::int32_t channel, ReadingProgress& progress) {
+  if (channel < 1 || channel > kLastChannel) return false;
+  const FileRecord* file = FileAt(ObjectOf(channel));
+  if (file == nullptr) return false;
+  progress = {file->control->position, file->control->size};
+  return true;
+}

@@ -74,6 +74,14 @@ std::int32_t EndOfFile(std::int32_t channel);
 // True when a line input from the channel, opened for input, would find no byte left (error 54).
 bool NothingLeftToRead(std::int32_t channel);
 
+// How far a file has been read: the position of its next unread byte and its size.
+struct ReadingProgress {
+  std::uint64_t position;
+  std::uint64_t size;
+};
+// The progress of the file open on the channel; nothing raised, and false, when no file is open on it.
+bool ReadingProgressOf(std::int32_t channel, ReadingProgress& progress);
+
 // Closes the listed channels; an empty list closes every channel.
 void CloseChannels(std::span<const std::int32_t> channels);
 // Pops a file name and deletes the file, which must not be open on any channel.

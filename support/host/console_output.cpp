@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "host/console_note.h"
 #include "host/host_state.h"
 #include "host/main_window.h"
 #include "host/print_format.h"
@@ -38,6 +39,7 @@ void WriteToTarget(const std::uint8_t* bytes, std::size_t length) {
   HostWindow* window = MainWindow();
   if (window == nullptr) RaiseError(error::kDeviceFault);
   window->screen.Write(bytes, length);
+  CopyToConsoleNote(bytes, length);
 }
 
 // A string for a file channel is formatted from the popped bytes themselves: a channel expands no tabs, so the

@@ -30,7 +30,11 @@ void ReportOnConsole(HostWindow& host, const std::string& report, RuntimeErrorNu
     text += message.data();
   }
   host.screen.Write(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  host.window.EchoReport(text);
+  if (RunListener* listener = HostRun().listener) {
+    listener->ErrorReported(text);
+  } else {
+    host.window.EchoReport(text);
+  }
   KeyPrompt(PromptKind::AfterReport);
 }
 

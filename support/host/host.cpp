@@ -19,5 +19,6 @@ int RunHost(int argc, char** argv, const ProgramEntry& program, HostSettings set
   // The platform has shown why.
   if (window == nullptr) return 0;
   OpenMainWindow(std::move(window));
+  HostRun().listener = settings.listener;
   return RunPhase(program);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "host/keyboard_ring.h"
+#include "host/run_listener.h"
 #include "host/text_screen.h"
 #include "platform/window.h"
 
@@ -24,6 +25,8 @@ struct RunState {
   // The window asked the run to end.
   bool quit = false;
   platform::CloseCause close_cause = platform::CloseCause::User;
+  // A batch run's listener, or null.
+  RunListener* listener = nullptr;
 };
 
 struct HostWindow {

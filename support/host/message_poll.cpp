@@ -20,16 +20,26 @@ void WriteText(HostWindow& host, std::string_view text) {
   host.screen.Write(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
-std::string PromptText(PromptKind kind) {
-  const std::string press = std::string(kLineEnd) + std::string(texts::PressAnyKey);
-  if (kind == PromptKind::AfterReport) return press;
+// The interrupt prompt around the key prompt given: "中断しました MODULE[LINE行] ...".
+std::string InterruptText(std::string_view before, std::string_view press) {
   const RunContext& context = Context();
   const std::string_view module = context.module != nullptr ? context.module->name : std::string_view();
-  const std::string interrupted = std::string(kLineEnd) + std::string(texts::Interrupted);
+  const std::string interrupted = std::string(before) + std::string(texts::Interrupted);
   return FillPattern(texts::InterruptPrompt, {interrupted, module, std::to_string(context.line), press});
 }
 
+std::string PromptText(PromptKind kind) {
+  const std::string press = std::string(kLineEnd) + std::string(texts::PressAnyKey);
+  if (kind == PromptKind::AfterReport) return press;
+  return InterruptText(kLineEnd, press);
+}
+
 [[noreturn]] void Interrupt() {
+  if (RunListener* listener = HostRun().listener) {
+    std::string notice = InterruptText({}, {});
+    notice.pop_back();  // the blank before the missing key prompt
+    listener->Interrupted(notice);
+  }
   KeyPrompt(PromptKind::Interrupt);
   HostRun().ending = true;
   throw RunEnded{exit_status::kBreak};
@@ -43,6 +53,7 @@ void PollHost() {
   host->window.Poll(MainWindowEvents());
   EndIfQuit();
   RunState& run = HostRun();
+  if (run.listener != nullptr) run.listener->Polled();
   if (run.break_enabled && run.break_pending) {
     run.break_pending = false;
     Interrupt();

@@ -91,8 +91,10 @@ class Window {
   virtual void EchoReport(std::string_view text) = 0;
 };
 
-// How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs).
-enum class ConsoleKind : std::uint8_t { Window, Transcript };
+// How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs),
+// which a quiet batch run does not write on standard output. Beside a progress line that standard error rewrites
+// in place, each row of a transcript on a terminal takes that line over, and the unfinished row is not shown.
+enum class ConsoleKind : std::uint8_t { Window, Transcript, QuietTranscript, TranscriptBesideProgress };
 // A window shown as the program was started (normal, minimised ...), or made without being shown.
 enum class StartShow : std::uint8_t { AsStarted, Hidden };
 

@@ -17,6 +17,10 @@
 
 namespace {
 
+std::string Summary(const std::string& mailbox, int mails, const std::string& output) {
+  return "qelvorin: " + mailbox + ": " + std::to_string(mails) + " mails -> " + output + "\n";
+}
+
 TEST_F(Program, ABatchRunGathersSeveralMailboxesIntoOneCardFile) {
   const std::vector<std::string> names{"basic", "subjects", "body"};
   std::vector<std::string> arguments;
@@ -32,7 +36,79 @@ TEST_F(Program, ABatchRunGathersSeveralMailboxesIntoOneCardFile) {
   // The banner of every pass and the final count of each mailbox are in the transcript.
   EXPECT_NE(run.output.find("zirpa"), std::string::npos);
   EXPECT_NE(run.output.find(Path("basic.mbx")), std::string::npos);
-  EXPECT_EQ(run.errors, "");
+  // Standard error: one summary line per mailbox, and the subjects' unlisted zone after its mailbox's name.
+  const std::string zone_warning = "qelvorin: " + Path("subjects.mbx") + ": \xe6\x9c\xaa\xe7\x99\xbb\xe9\x8c\xb2";  // 未登録
+  EXPECT_EQ(run.errors.find(zone_warning), Summary(Path("basic.mbx"), 4, Path("all.ren")).size()) << run.errors;
+  EXPECT_TRUE(run.errors.ends_with(Summary(Path("subjects.mbx"), 13, Path("all.ren")) +
+                                   Summary(Path("body.mbx"), 4, Path("all.ren"))))
+      << run.errors;
+}
+
+TEST_F(Program, EveryUsualFormOfTheOptionsIsRead) {
+  const std::string mailbox = Golden("basic");
+  const std::string card = Read(kGolden / "basic.ren");
+  const std::vector<std::vector<std::string>> forms{
+      {mailbox, "-o", Path("a.ren")},       {"-o" + Path("b.ren"), mailbox}, {"--output", Path("c.ren"), mailbox},
+      {mailbox, "--output=" + Path("d.ren")}, {"-qo", Path("e.ren"), mailbox}};
+  for (const std::vector<std::string>& form : forms) {
+    const probe::PipedRun run = Run(form);
+    EXPECT_EQ(run.status, 0) << form.back() << run.errors;
+  }
+  for (const char* name : {"a.ren", "b.ren", "c.ren", "d.ren", "e.ren"}) EXPECT_EQ(Read(Path(name)), card) << name;
+
+  // After "--" an argument that looks like an option is a mailbox.
+  std::filesystem::copy_file(mailbox, Path("-q"));
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::PipedRun run = Run({"-o", "f.ren", "--", "-q"});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(Read(Path("f.ren")), card);
+  EXPECT_NE(run.output.find("zirpa"), std::string::npos);
+  EXPECT_EQ(run.errors, Summary("-q", 4, "f.ren"));
+
+  for (const char* help : {"-h", "--help"}) {
+    run = Run({help, "-o"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_TRUE(run.output.starts_with("usage: qelvorin")) << run.output;
+    for (const char* status : {"\n  0 ", "\n  1 ", "\n  2 ", "\n  129 ", "\n  130 ", "\n  143 "}) {
+      EXPECT_NE(run.output.find(status), std::string::npos) << status;
+    }
+  }
+  for (const char* version : {"-V", "--version"}) EXPECT_TRUE(Run({version}).output.starts_with("qelvorin 0."));
+
+  // One line naming the fault, then where to look; nothing else.
+  for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+           {"--bogus", mailbox, "-o", Path("g.ren")}, {"-x"}, {mailbox, "-o"}, {"--output"}}) {
+    run = Run(bad);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.output, "");
+    const std::size_t line_end = run.errors.find('\n');
+    ASSERT_NE(line_end, std::string::npos) << run.errors;
+    EXPECT_TRUE(run.errors.starts_with("qelvorin: ")) << run.errors;
+    EXPECT_EQ(run.errors.substr(line_end + 1), "Try 'qelvorin --help' for more information.\n");
+  }
+  EXPECT_NE(Run({"--bogus"}).errors.find("--bogus"), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(Path("g.ren")));
+}
+
+TEST_F(Program, AppendingGivesWhatOneRunGivesAndQuietWritesNoTranscript) {
+  const std::string basic = Golden("basic");
+  const std::string subjects = Golden("subjects");
+  const std::string body = Golden("body");
+  ASSERT_EQ(Run({basic, subjects, body, "-o", Path("one.ren")}).status, 0);
+  ASSERT_EQ(Run({basic, "-o", Path("two.ren")}).status, 0);
+  const probe::PipedRun appended = Run({"-a", "--quiet", subjects, body, "-o", Path("two")});
+  EXPECT_EQ(appended.status, 0) << appended.errors;
+  EXPECT_EQ(Read(Path("two.ren")), Read(Path("one.ren")));
+  EXPECT_EQ(appended.output, "");
+  EXPECT_TRUE(appended.errors.ends_with(Summary(subjects, 13, Path("two") + ".ren") +
+                                        Summary(body, 4, Path("two") + ".ren")))
+      << appended.errors;
+
+  // Without --append the file is replaced; appending to no file makes it.
+  ASSERT_EQ(Run({"-q", body, "-o", Path("two.ren")}).status, 0);
+  EXPECT_EQ(Read(Path("two.ren")), Read(kGolden / "body.ren"));
+  ASSERT_EQ(Run({"--append", body, "-o", Path("three.ren")}).status, 0);
+  EXPECT_EQ(Read(Path("three.ren")), Read(kGolden / "body.ren"));
 }
 
 TEST_F(Program, TheFirstPassReplacesAnExistingFileAndANameWithoutADotGetsRen) {
@@ -97,10 +173,16 @@ TEST_F(Program, BadOperandsStopBeforeAnythingIsWritten) {
 }
 
 TEST_F(Program, AnUntrappedErrorIsReportedAndEndsWithStatusOne) {
-  const probe::PipedRun run = Run({Golden("truncated_body"), "-o", Path("out.ren")});
+  const probe::PipedRun run = Run({Golden("basic"), Golden("truncated_body"), "-o", Path("out.ren")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.errors.find("[54]"), std::string::npos) << run.errors;
-  EXPECT_EQ(Read(Path("out.ren")), Read(kGolden / "truncated_body.ren"));
+  // The report on standard error names the mailbox and the mail, then gives the report line and the message.
+  const std::string prefix = "qelvorin: " + Path("truncated_body.mbx") + ": mail 3: Qelvorin [";
+  EXPECT_TRUE(run.errors.starts_with(Summary(Path("basic.mbx"), 4, Path("out.ren")) + prefix)) << run.errors;
+  EXPECT_NE(run.errors.find("[54] "), std::string::npos) << run.errors;
+  EXPECT_EQ(std::count(run.errors.begin(), run.errors.end(), '\n'), 2) << run.errors;
+  // The console keeps its own report.
+  EXPECT_NE(run.output.find("[54]"), std::string::npos) << run.output;
+  EXPECT_EQ(Read(Path("out.ren")), Records(Read(kGolden / "basic.ren")) + Read(kGolden / "truncated_body.ren"));
 }
 
 TEST_F(Program, AnOutputNameWithAParenthesisEndsWithError57AndLeavesTheMailbox) {
@@ -126,6 +208,56 @@ TEST_F(Program, TheCountsRowIsContinuedByTheNextBanner) {
   ASSERT_EQ(run.status, 0) << run.errors;
   // basic holds four mails: its count " 4 " is followed on the same row by the banner's TAB 10 and stars.
   EXPECT_NE(run.output.find(" 4 " + std::string(7, ' ') + "*****"), std::string::npos) << run.output;
+}
+
+TEST_F(Program, OnATerminalAProgressLineGoesWithEachMailboxAndThePipeGetsNone) {
+  // A mailbox long enough to be read over many polls: the golden one five hundred times.
+  const std::string mails = Read(kGolden / "basic.mbx");
+  std::string bytes;
+  for (int copy = 0; copy < 500; ++copy) bytes += mails;
+  Write(Path("long.mbx"), bytes);
+  const std::string basic = Golden("basic");
+
+  probe::TerminalChild terminal({kProgram, Path("long.mbx"), basic, "-o", Path("out.ren")}, kLibraryFolder);
+  EXPECT_EQ(terminal.Finish(), 0);
+  const std::string& seen = terminal.received();
+  // The line fits 80 columns: a long path is shortened from its start.
+  const std::string progress = "long.mbx (1/2): ";
+  const std::size_t first = seen.find(progress);
+  ASSERT_NE(first, std::string::npos) << seen;
+  const std::size_t line_start = seen.rfind("\rqelvorin: ", first);
+  ASSERT_NE(line_start, std::string::npos) << seen;
+  EXPECT_LE(seen.find("\x1b[K", first) - line_start, 80U) << seen;  // the CR and at most 79 columns
+  EXPECT_NE(seen.find(" mails  ", first), std::string::npos) << seen;
+  EXPECT_NE(seen.find(" left\x1b[K", first), std::string::npos) << seen;
+  // The summary line takes the progress line's place: the line is erased, then the summary is written.
+  const std::size_t summary = seen.find("\r\x1b[Kqelvorin: " + Path("long.mbx") + ": 2000 mails -> ");
+  ASSERT_NE(summary, std::string::npos) << seen;
+  EXPECT_LT(first, summary);
+  EXPECT_EQ(seen.find(progress, summary), std::string::npos);
+
+  // Quiet: the summary lines alone, on the terminal too.
+  probe::TerminalChild quiet({kProgram, "-q", Path("long.mbx"), "-o", Path("out.ren")}, kLibraryFolder);
+  EXPECT_EQ(quiet.Finish(), 0);
+  EXPECT_EQ(quiet.received(), "qelvorin: " + Path("long.mbx") + ": 2000 mails -> " + Path("out.ren") + "\r\n");
+
+  const probe::PipedRun piped = Run({Path("long.mbx"), basic, "-o", Path("out.ren")});
+  EXPECT_EQ(piped.status, 0);
+  EXPECT_EQ(piped.errors, Summary(Path("long.mbx"), 2000, Path("out.ren")) + Summary(basic, 4, Path("out.ren")));
+}
+
+TEST_F(Program, CtrlCErasesTheProgressLineBeforeItsNotice) {
+  const std::string mails = Read(kGolden / "basic.mbx");
+  std::string bytes;
+  for (int copy = 0; copy < 8000; ++copy) bytes += mails;
+  Write(Path("huge.mbx"), bytes);
+  probe::TerminalChild terminal({kProgram, Path("huge.mbx"), "-o", Path("out.ren")}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil(" left\x1b[K"));
+  terminal.Type("\x03");
+  EXPECT_EQ(terminal.Finish(), 130);
+  const std::string notice = "\r\x1b[Kqelvorin: " + Path("huge.mbx") + ": \xe4\xb8\xad\xe6\x96\xad";  // 中断
+  EXPECT_NE(terminal.received().find(notice), std::string::npos) << terminal.received();
+  EXPECT_TRUE(Read(Path("out.ren")).ends_with("\x1a"));
 }
 
 TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {

@@ -16,7 +16,12 @@ std::unique_ptr<Window> OpenConsoleWindow(std::string_view title, ConsoleKind ki
   if (kind == ConsoleKind::Window && output_terminal && isatty(STDIN_FILENO) != 0) {
     if (std::unique_ptr<Window> terminal = posix::OpenTerminalWindow(title)) return terminal;
   }
-  return posix::OpenTranscriptWindow(output_terminal ? posix::LiveRow::Shown : posix::LiveRow::Hidden);
+  if (kind == ConsoleKind::QuietTranscript) return posix::OpenTranscriptWindow(posix::TranscriptOutput::None);
+  if (kind == ConsoleKind::TranscriptBesideProgress && output_terminal) {
+    return posix::OpenTranscriptWindow(posix::TranscriptOutput::LinesOverProgress);
+  }
+  return posix::OpenTranscriptWindow(output_terminal ? posix::TranscriptOutput::LinesAndLiveRow
+                                                     : posix::TranscriptOutput::Lines);
 }
 
 void ShowLoneMessageBox(std::string_view text, std::string_view caption, BoxIcon) {

@@ -22,7 +22,10 @@ using Row = std::array<Cell, kScreenColumns>;
 
 class TranscriptWindow final : public Window {
  public:
-  explicit TranscriptWindow(LiveRow live) : live_(live == LiveRow::Shown) {
+  explicit TranscriptWindow(TranscriptOutput output)
+      : written_out_(output != TranscriptOutput::None),
+        live_(output == TranscriptOutput::LinesAndLiveRow),
+        in_place_(live_ || output == TranscriptOutput::LinesOverProgress) {
     Row blank;
     blank.fill({' ', 7, 4, ByteRole::Single});
     screen_.fill(blank);
@@ -101,9 +104,9 @@ class TranscriptWindow final : public Window {
   }
 
   void WriteRow(std::int32_t row) {
-    if (live_) out_ += "\r";
+    if (in_place_) out_ += "\r";
     out_ += RowText(row);
-    if (live_) out_ += kEraseToEnd;
+    if (in_place_) out_ += kEraseToEnd;
     out_ += "\n";
     shown_live_.clear();
   }
@@ -121,11 +124,13 @@ class TranscriptWindow final : public Window {
 
   void Flush() {
     ShowLiveRow();
-    WriteAll(STDOUT_FILENO, out_);
+    if (written_out_) WriteAll(STDOUT_FILENO, out_);
     out_.clear();
   }
 
+  bool written_out_;
   bool live_;
+  bool in_place_;  // a row starts at the line's start and erases what stood there
   std::array<Row, kScreenRows> screen_;
   std::int32_t written_ = 0;  // rows above this one are in the transcript
   std::int32_t caret_row_ = 0;
@@ -137,6 +142,8 @@ class TranscriptWindow final : public Window {
 
 }  // namespace
 
-std::unique_ptr<Window> OpenTranscriptWindow(LiveRow live) { return std::make_unique<TranscriptWindow>(live); }
+std::unique_ptr<Window> OpenTranscriptWindow(TranscriptOutput output) {
+  return std::make_unique<TranscriptWindow>(output);
+}
 
 }  // namespace platform::posix

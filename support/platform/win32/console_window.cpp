@@ -254,7 +254,7 @@ void ConsoleWindow::Poll(WindowEvents& events) {
 // opens the help on the error instead of reaching the window; at other prompts it is a key like any other.
 bool ConsoleWindow::WaitForKey(WindowEvents& events) {
   events_ = &events;
-  if (kind_ == ConsoleKind::Transcript) return false;
+  if (kind_ != ConsoleKind::Window) return false;
   MSG message;
   if (GetMessageA(&message, nullptr, 0, 0) <= 0) {
     events.CloseRequested(CloseCause::User);
@@ -277,7 +277,7 @@ void ConsoleWindow::Beep() { MessageBeep(0); }
 
 // A batch run's report goes to standard error as well, for whoever started it.
 void ConsoleWindow::EchoReport(std::string_view text) {
-  if (kind_ != ConsoleKind::Transcript) return;
+  if (kind_ == ConsoleKind::Window) return;
   const HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
   if (error == nullptr || error == INVALID_HANDLE_VALUE) return;
   const std::string line = std::string(text) + "\r\n";
