@@ -32,6 +32,22 @@ std::string CardFileName(const std::string& path) {
   return dot == std::string::npos || dot == 0 ? path + ".ren" : path;
 }
 
+// An existing output is deleted and written anew: only a regular file may be, never standard output, a device, a
+// pipe or a folder. The name is checked as given and again with ".ren" added.
+std::string NotACardFile(const std::string& output) {
+  if (output == "-") return "standard output cannot be the card file: -";
+  const std::string last = std::filesystem::path(output).filename().string();
+  std::error_code failure;
+  const std::filesystem::file_status status = std::filesystem::symlink_status(output, failure);
+  if (last.empty() || last == "." || last == ".." || std::filesystem::is_directory(output, failure)) {
+    return "the output names a folder: " + output;
+  }
+  if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+    return "the output is not a regular file: " + output;
+  }
+  return {};
+}
+
 bool IsReadableFile(const std::string& operand) {
   std::error_code failure;
   return std::filesystem::is_regular_file(operand, failure) && access(operand.c_str(), R_OK) == 0;
@@ -45,17 +61,15 @@ std::string CheckBatch(const std::vector<std::string>& mailboxes, const std::str
     if (path.size() > platform::kLongestDialogPath) return "the full path is longer than 127 bytes: " + mailbox;
     command.mailboxes.push_back(path);
   }
+  if (std::string refusal = NotACardFile(output); !refusal.empty()) return refusal;
   if (!DialogPath(output, command.output)) return "the name cannot be used: " + output;
   if (command.output.size() > platform::kLongestDialogPath) return "the full path is longer than 127 bytes: " + output;
   std::error_code failure;
   const std::filesystem::path folder = std::filesystem::absolute(output, failure).parent_path();
   if (failure || !std::filesystem::is_directory(folder, failure)) return "the folder of the output does not exist: " + output;
-  // An existing output is deleted and written anew: only a regular file may be, never a device, pipe or folder.
   std::string local_card;
-  const auto card_status = std::filesystem::symlink_status(
-      platform::PathToLocal(CardFileName(command.output), local_card) ? local_card : output, failure);
-  if (std::filesystem::exists(card_status) && !std::filesystem::is_regular_file(card_status)) {
-    return "the output is not a regular file: " + output;
+  if (platform::PathToLocal(CardFileName(command.output), local_card)) {
+    if (std::string refusal = NotACardFile(local_card); !refusal.empty()) return refusal;
   }
   std::string card;
   if (platform::FullPath(CardFileName(command.output).c_str(), card) != 0) card = CardFileName(command.output);

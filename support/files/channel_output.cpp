@@ -29,14 +29,20 @@ void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::si
   control.print_column = line_start != bytes ? after : control.print_column + after;
 }
 
+platform::ErrorCode WriteEndMark(FileRecord& file) {
+  const std::uint8_t mark = kEndOfFileMark;
+  const platform::ErrorCode failure = CollectOutput(file, &mark, 1);
+  return failure != 0 ? failure : WritePending(file);
+}
+
 // Writes what is pending and the end-of-file mark of an output file, and releases the file; returns the first
-// write failure.
+// write failure. A failed write cuts the file back to its whole records and drops what was pending, the mark with
+// it: the mark is then written once more, alone.
 platform::ErrorCode Close(FileRecord& file) {
   platform::ErrorCode failure = 0;
   if (file.kind == FileKind::Output || file.kind == FileKind::Append) {
-    const std::uint8_t mark = kEndOfFileMark;
-    failure = CollectOutput(file, &mark, 1);
-    if (failure == 0) failure = WritePending(file);
+    failure = WriteEndMark(file);
+    if (failure != 0) WriteEndMark(file);
   }
   platform::CloseFile(file.handle);
   memory::Free(file.pending.bytes);
@@ -125,9 +131,15 @@ void MarkRecordEnd(std::int32_t channel) {
 void FlushChannels() {
   FirstFailure failure;
   for (ChannelObject object = kFirstFileSlot; object < kFirstFileSlot + kFileSlots; ++object) {
-    if (FileRecord* file = FileAt(object)) failure.Note(WritePending(*file));
+    if (FileRecord* file = FileAt(object)) failure.Note(WriteWholeRecords(*file));
   }
   failure.RaiseIfAny();
+}
+
+void DropUnfinishedRecords() {
+  for (ChannelObject object = kFirstFileSlot; object < kFirstFileSlot + kFileSlots; ++object) {
+    if (FileRecord* file = FileAt(object)) DropUnfinishedRecord(*file);
+  }
 }
 
 // Every channel is closed even when writing fails; the first failure is raised afterwards.

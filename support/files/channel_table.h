@@ -42,6 +42,7 @@ struct PendingOutput {
   std::uint8_t* bytes;       // taken at the first write
   std::uint32_t length;
   std::uint32_t record_end;  // the first record_end bytes end with a whole record
+  std::uint64_t whole_end;   // the file holds whole records up to this offset; past it, part of one at most
 };
 
 struct FileRecord {

@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
+#include <string_view>
 
+#include "platform/files.h"
 #include "values/string_descriptor.h"
 
 inline constexpr std::int32_t kLastChannel = 255;
@@ -28,6 +31,10 @@ inline constexpr std::int32_t kExclusive = 4;
 
 // Pops the file name and opens it on the channel.
 void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode);
+// Told of a file to be written that the platform would not create or open (its full path and the platform's
+// reason), just before the run-time error is raised: a batch run says in one line what the error number does not.
+using WriteOpenFailureWatch = std::function<void(std::string_view path, platform::ErrorCode reason)>;
+void WatchWriteOpenFailures(WriteOpenFailureWatch watch);
 
 // Printed output: the object a channel is open on, and the finished bytes of each printed item.
 using ChannelObject = std::int32_t;
@@ -49,10 +56,14 @@ std::uint32_t ChannelWidth(ChannelObject object);
 // buffer; when it is full, the bytes up to the last record end go to the file (a record longer than the buffer
 // goes in whole lines). MarkRecordEnd says that the bytes printed to the channel so far end a record.
 void MarkRecordEnd(std::int32_t channel);
-// Writes out everything collected on every channel, whole records or not. The host calls it before any report,
-// prompt, dialog or interrupt; closing a channel does the same before its end-of-file mark. A failed write raises
-// its error, after every channel was tried, and the bytes that channel had collected are lost.
+// Writes out the whole records collected on every channel; a record under way waits for its end. The host calls it
+// before any report, prompt, dialog or interrupt. A failed write raises its error, after every channel was tried:
+// the bytes that channel had collected are lost, and its file is cut back to its last whole record.
 void FlushChannels();
+// Whatever ends a run besides the program's own close, an output file keeps only whole records: the shutdown drops
+// the record under way on every channel (collected, or already in the file when longer than the buffer) before it
+// closes them with their end-of-file mark. Closing a channel otherwise writes everything printed to it.
+void DropUnfinishedRecords();
 
 void SelectInputChannel(std::int32_t channel);
 // Reads the next line of the selected channel into the variable, without its line end.

@@ -40,6 +40,9 @@ struct FileState {
   ChannelObject input_object = kNoObject;
   std::array<SearchSlot, kSearchSlots> search_slots{};
   platform::FileDialogs* dialogs = nullptr;
+  WriteOpenFailureWatch write_open_failure_watch;
+  // Test control: the write of an output file that fails, counted down; 0 when none will.
+  std::size_t writes_before_fault = 0;
 };
 
 inline FileState file_state;

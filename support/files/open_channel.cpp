@@ -114,7 +114,11 @@ OwnedRecord AllocateRecord(std::int32_t mode, std::uint16_t record_length) {
 platform::FileHandle OpenOrRaise(const char* path, platform::Access access, platform::Creation creation,
                                  platform::Sharing sharing) {
   const platform::OpenResult opened = platform::OpenFile(path, access, creation, sharing);
-  if (opened.error != 0) RaiseError(OpenFailureError(opened.error));
+  if (opened.error != 0) {
+    const WriteOpenFailureWatch& watch = file_state.write_open_failure_watch;
+    if (access != platform::Access::Read && watch) watch(path, opened.error);
+    RaiseError(OpenFailureError(opened.error));
+  }
   return opened.handle;
 }
 
@@ -163,9 +167,12 @@ void OpenDiskFile(FileRecord& record, const std::string& name, std::int32_t mode
   record.kind = kModes[mode].kind;
   RaiseIfFailed(platform::FileSize(record.handle, record.control->size));
   if (record.kind == FileKind::Append) PositionForAppend(record);
+  record.pending.whole_end = record.control->position;
 }
 
 }  // namespace
+
+void WatchWriteOpenFailures(WriteOpenFailureWatch watch) { file_state.write_open_failure_watch = std::move(watch); }
 
 void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode) {
   PoppedString popped;

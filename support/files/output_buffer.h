@@ -31,6 +31,14 @@ inline platform::ErrorCode CollectOutput(FileRecord& file, const std::uint8_t* b
 }
 // The bytes collected so far end a record.
 void MarkPendingRecordEnd(FileRecord& file);
-// Writes every collected byte. After a failed write the collected bytes are gone: the file could not take them in
-// order any more.
+// Writes every collected byte. After a failed write the collected bytes are gone, and the file is cut back to its
+// last whole record: it could not take the rest in order any more.
 platform::ErrorCode WritePending(FileRecord& file);
+// Writes the collected whole records and keeps the record under way.
+platform::ErrorCode WriteWholeRecords(FileRecord& file);
+// Forgets the record under way: its collected bytes, and what a record longer than the buffer already wrote.
+void DropUnfinishedRecord(FileRecord& file);
+
+// Test control of the failure paths: the nth write of an output file from now on (counting from 1) puts half of its
+// bytes into the file and then fails as on a full disk; 0 fails none.
+void FailOutputWrite(std::size_t nth);

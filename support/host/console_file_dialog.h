@@ -1,6 +1,5 @@
-// The open and save dialogs drawn over the bottom rows of the console, for a console that has no dialogs of its
-// own (the terminal). The user types a name (in the terminal's encoding), Enter takes it or the offered default,
-// Tab completes a file or folder name, Escape cancels; the flags are enforced as a platform dialog would.
+// The open and save dialogs drawn on the console, for a console that has no dialogs of its own (the terminal). The
+// dialog takes over the 80 × 24 screen while it is open and gives the console's contents back when it closes.
 #pragma once
 
 #include "platform/dialogs.h"

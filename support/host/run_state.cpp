@@ -31,3 +31,12 @@ void BeforeHostSpeaks() {
   } catch (const RuntimeErrorSignal&) {
   }
 }
+
+void CloseFilesAtOnce() {
+  host_state.run.terminating = true;
+  DropUnfinishedRecords();
+  try {
+    CloseChannels({});
+  } catch (const RuntimeErrorSignal&) {
+  }
+}

@@ -26,3 +26,6 @@ inline void EndIfQuit() {
 
 // Called before the host reports, prompts or interrupts, so that what the program wrote is out first.
 void BeforeHostSpeaks();
+// The process is about to be ended from outside: every channel is closed now, as the shutdown would close it (the
+// record under way dropped, the mark written), and later run-time errors are ignored.
+void CloseFilesAtOnce();

@@ -11,7 +11,9 @@
 
 namespace {
 
+// Whatever ended the run, the output files keep only their whole records.
 void ResetFiles() {
+  DropUnfinishedRecords();
   try {
     CloseChannels({});
   } catch (const RuntimeErrorSignal&) {

@@ -16,7 +16,7 @@ struct Runtime {
 
 inline constexpr Runtime runtime{value_state, statement_state, file_state, host_state};
 
-// The end of a run: every channel is closed with its mark (a failure is ignored), every search closed, everything
-// the run allocated freed, and every part starts afresh. The memory counts and the program title belong to the
-// process and stay; so do the switches tests set (the stack balance check, the frame stack budget).
+// The end of a run: every channel is closed with its whole records and its mark (a failure is ignored), every search
+// closed, everything the run allocated freed, and every part starts afresh. The memory counts and the program title
+// belong to the process and stay; so do the switches tests set (the stack balance check, the frame stack budget).
 void ReleaseRuntime();

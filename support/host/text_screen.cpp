@@ -46,6 +46,7 @@ void TextScreen::Write(const std::uint8_t* bytes, std::size_t length) {
     run_start = index + 1;
   }
   WriteRun(bytes + run_start, length - run_start, true);
+  FollowCursor();
   PlaceCaret();
 }
 
@@ -116,7 +117,22 @@ void TextScreen::MoveCursor(std::int32_t column, std::int32_t row) {
   window_.HideCaret();
   cursor_column_ = column;
   cursor_row_ = row;
+  FollowCursor();
   PlaceCaret();
+}
+
+// A window smaller than the screen shows the part where output goes, or what a dialog asks.
+void TextScreen::ShowCell(std::int32_t column_wanted, std::int32_t row_wanted) {
+  const auto follow = [](std::int32_t origin, std::int32_t at, std::int32_t visible) {
+    if (at < origin) return at;
+    return at >= origin + visible ? at - visible + 1 : origin;
+  };
+  const std::int32_t column = follow(view_column_, column_wanted, visible_columns_);
+  const std::int32_t row = follow(view_row_, row_wanted, visible_rows_);
+  if (column == view_column_ && row == view_row_) return;
+  view_column_ = column;
+  view_row_ = row;
+  window_.Invalidate();
 }
 
 void TextScreen::SetCursorShown(bool shown) {
@@ -134,26 +150,49 @@ void TextScreen::SetVisibleSize(std::int32_t columns, std::int32_t rows) {
     if (origin >= cells - visible) origin = cells - visible - 1;
     return std::max(origin, 0);
   };
-  view_column_ = keep(view_column_, kColumns, columns);
-  view_row_ = keep(view_row_, kRows, rows);
+  visible_columns_ = std::max(columns, 1);
+  visible_rows_ = std::max(rows, 1);
+  view_column_ = keep(view_column_, kColumns, visible_columns_);
+  view_row_ = keep(view_row_, kRows, visible_rows_);
+  FollowCursor();
   window_.Invalidate();
+}
+
+void TextScreen::Restore(const Contents& contents) {
+  for (std::int32_t row = 0; row < kRows; ++row) PutRow(row, contents.cells[static_cast<std::size_t>(row)]);
+  MoveCursor(contents.cursor_column, contents.cursor_row);
+  SetCursorShown(contents.cursor_shown);
+}
+
+void TextScreen::PutRow(std::int32_t row, const Row& cells) {
+  Row& kept = cells_[static_cast<std::size_t>(row)];
+  const auto same = [](const Cell& a, const Cell& b) {
+    return a.character == b.character && SameLook(a, b) && a.role == b.role;
+  };
+  if (std::equal(kept.begin(), kept.end(), cells.begin(), same)) return;
+  window_.HideCaret();
+  kept = cells;
+  DrawRow(row);
+  PlaceCaret();
 }
 
 void TextScreen::Paint() {
   window_.HideCaret();
-  for (std::int32_t row = view_row_; row < kRows; ++row) {
-    const Row& cells = cells_[static_cast<std::size_t>(row)];
-    std::int32_t first = 0;
-    for (std::int32_t column = 1; column <= kColumns; ++column) {
-      if (column < kColumns && SameLook(cells[static_cast<std::size_t>(column)],
-                                        cells[static_cast<std::size_t>(first)])) {
-        continue;
-      }
-      Draw(row, first, column - first);
-      first = column;
-    }
-  }
+  for (std::int32_t row = view_row_; row < kRows; ++row) DrawRow(row);
   PlaceCaret();
+}
+
+// The whole row, as runs of equal colour and attribute.
+void TextScreen::DrawRow(std::int32_t row) {
+  const Row& cells = cells_[static_cast<std::size_t>(row)];
+  std::int32_t first = 0;
+  for (std::int32_t column = 1; column <= kColumns; ++column) {
+    const bool same = column < kColumns &&
+                      SameLook(cells[static_cast<std::size_t>(column)], cells[static_cast<std::size_t>(first)]);
+    if (same) continue;
+    Draw(row, first, column - first);
+    first = column;
+  }
 }
 
 std::string TextScreen::CopyText() const {

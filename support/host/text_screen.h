@@ -34,8 +34,27 @@ class TextScreen {
 
   std::int32_t view_column() const { return view_column_; }
   std::int32_t view_row() const { return view_row_; }
-  // The window shows this many cells now: the view origin is kept where the whole visible part lies on the screen.
+  std::int32_t visible_columns() const { return visible_columns_; }
+  std::int32_t visible_rows() const { return visible_rows_; }
+  // The window shows this many cells now: the view origin is kept where the whole visible part lies on the screen,
+  // and moves as little as needed to show the cursor. It follows the cursor from then on.
   void SetVisibleSize(std::int32_t columns, std::int32_t rows);
+
+  // Moves the view origin as little as needed to show the cell (it shows the cursor this way).
+  void ShowCell(std::int32_t column, std::int32_t row);
+
+  // What the console holds, kept while a dialog takes over the screen.
+  struct Contents {
+    std::array<Row, kRows> cells;
+    std::int32_t cursor_column;
+    std::int32_t cursor_row;
+    bool cursor_shown;
+  };
+  Contents Save() const { return {cells_, cursor_column_, cursor_row_, cursor_shown_}; }
+  // Puts the contents back, drawing the rows that differ.
+  void Restore(const Contents& contents);
+  // Replaces a row's cells; the row is drawn only when it changes.
+  void PutRow(std::int32_t row, const Row& cells);
 
   // Draws every row from the view row on, as runs of equal colour and attribute, then places the caret.
   void Paint();
@@ -47,7 +66,9 @@ class TextScreen {
   void NewLine();
   void Scroll();
   void Draw(std::int32_t row, std::int32_t first, std::int32_t count);
+  void DrawRow(std::int32_t row);
   void PlaceCaret();
+  void FollowCursor() { ShowCell(cursor_column_, cursor_row_); }
   platform::Cell Blank() const;
 
   platform::Window& window_;
@@ -57,6 +78,8 @@ class TextScreen {
   bool cursor_shown_ = true;
   std::int32_t view_column_ = 0;
   std::int32_t view_row_ = 0;
+  std::int32_t visible_columns_ = kColumns;
+  std::int32_t visible_rows_ = kRows;
   // A lead byte that ended the last write, waiting for its trail byte at the cursor position it left.
   std::uint8_t pending_lead_ = 0;
   std::int32_t pending_column_ = 0;

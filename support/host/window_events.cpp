@@ -42,6 +42,11 @@ class MainEvents final : public platform::WindowEvents {
     run.quit = true;
     run.close_cause = cause;
   }
+
+  void SessionEnding() override {
+    CloseRequested(platform::CloseCause::User);
+    CloseFilesAtOnce();
+  }
 };
 
 MainEvents events;

@@ -30,7 +30,8 @@ inline constexpr ErrorCode kNoUnicodeTranslation = 1113;
 
 // Paths inside the program are cp932 bytes, as on Windows. The POSIX calls take the encoding of the locale
 // (LC_CTYPE from the environment; UTF-8 for the C and POSIX locales), and every function below converts at the
-// seam. A name that cannot be converted, either way, is refused: false, or kNoUnicodeTranslation from the calls.
+// seam. A name that cannot be converted, either way, or that does not convert back to the same bytes, is refused:
+// false, or kNoUnicodeTranslation from the calls.
 // Command-line operands and typed names come in through PathFromLocal.
 bool PathToLocal(std::string_view path, std::string& local);
 bool PathFromLocal(std::string_view local, std::string& path);
@@ -66,12 +67,18 @@ ErrorCode ReadFile(FileHandle file, void* buffer, std::size_t bytes, std::size_t
 ErrorCode WriteFile(FileHandle file, const void* bytes, std::size_t length, std::size_t& written);
 ErrorCode SeekFile(FileHandle file, std::uint64_t position);
 ErrorCode FileSize(FileHandle file, std::uint64_t& size);
+// Cuts the file off at the size and puts the file pointer there.
+ErrorCode TruncateFile(FileHandle file, std::uint64_t size);
 void CloseFile(FileHandle file);
-// Refused with a sharing violation while an open by this program, in any process, holds the file.
+// Refused with a sharing violation while an open by this program, in any process, holds the file, and as access
+// denied for a read-only file.
 ErrorCode RemoveFile(const char* path);
 
 // True for an existing file (not a directory), also when another program holds it.
 bool FileExists(const char* path);
+// What a path names now: nothing, a file, a folder, or something else (a device, a FIFO, a socket).
+enum class PathKind : std::uint8_t { Missing, File, Folder, Other };
+PathKind KindOfPath(const char* path);
 // The fully qualified path, with every link and "." or ".." resolved as far as the path exists.
 ErrorCode FullPath(const char* path, std::string& full);
 // Whether two full paths name the same file, by the platform's rules for names.

@@ -52,6 +52,9 @@ class WindowEvents {
   virtual void CloseRequested(CloseCause cause) = 0;
   // The run-time error the reference help opens on; 0 when there is none.
   virtual std::uint16_t HelpTopic() = 0;
+  // The system ends the session: the process may be ended as soon as the window has answered, so the host closes
+  // its files at once, with their whole records and their end-of-file mark.
+  virtual void SessionEnding() = 0;
 
  protected:
   ~WindowEvents() = default;

@@ -49,7 +49,7 @@ bool InAnotherProcess(const std::function<void()>& steps) {
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST_F(ChannelBuffering, TheFileReceivesWholeRecordsUntilAFlushOrClose) {
+TEST_F(ChannelBuffering, TheFileReceivesWholeRecordsUntilTheProgramClosesIt) {
   const std::string path = Path("cards.ren");
   Open(path, 3, file_mode::kOutput);
   std::string printed;
@@ -65,7 +65,7 @@ TEST_F(ChannelBuffering, TheFileReceivesWholeRecordsUntilAFlushOrClose) {
   Print(3, "#S151\r\nhalf a rec");
   EXPECT_EQ(Read(path).size() % 1000, 0u);
   FlushChannels();
-  EXPECT_EQ(Read(path), printed + "#S151\r\nhalf a rec");
+  EXPECT_EQ(Read(path), printed) << "a flush writes whole records only";
   Print(3, "ord\r\n");
   Close(3);
   EXPECT_EQ(Read(path), printed + "#S151\r\nhalf a record\r\n\x1A");
@@ -122,8 +122,9 @@ TEST_F(ChannelBuffering, WithoutMemoryForTheBufferBytesGoOutAtOnce) {
   EXPECT_EQ(Read(path), "at once\x1A");
 }
 
-// The file may not grow past 1,500 bytes, so writes fail as on a full disk, and keep the disk-full error number.
-TEST_F(ChannelBuffering, WriteFailuresKeepTheirNumbers) {
+// The file may not grow past 1,500 bytes, so writes fail as on a full disk and keep the disk-full error number;
+// the file is cut back to its last whole record, which leaves room for the mark.
+TEST_F(ChannelBuffering, AFailedWriteKeepsItsNumberAndCutsTheFileBackToWholeRecords) {
   const std::string path = Path("full.ren");
   EXPECT_TRUE(InAnotherProcess([&] {
     std::signal(SIGXFSZ, SIG_IGN);
@@ -131,15 +132,44 @@ TEST_F(ChannelBuffering, WriteFailuresKeepTheirNumbers) {
     setrlimit(RLIMIT_FSIZE, &limit);
     Open(path, 3, file_mode::kOutput);
     PrintRecord(1);
+    FlushChannels();
     PrintRecord(2);
     EXPECT_EQ(ErrorOf([] { FlushChannels(); }), 67);
+    EXPECT_EQ(Read(path), Record(1));
     EXPECT_EQ(ErrorOf([] { FlushChannels(); }), 0);  // what could not be written is gone
     for (int number = 3; number <= 67; ++number) PrintRecord(number);  // 65,000 bytes wait in the buffer
     EXPECT_EQ(ErrorOf([] { PrintRecord(68); }), 67);
-    EXPECT_EQ(ErrorOf([] { Close(3); }), 67);
+    EXPECT_EQ(Read(path), Record(1));
+    PrintRecord(69);
+    PrintRecord(70);
+    EXPECT_EQ(ErrorOf([] { Close(3); }), 67) << "the close fails too, and still leaves the mark";
     EXPECT_EQ(ErrorOf([] { EndOfFile(3); }), error::kChannelNotOpen);
   }));
-  EXPECT_EQ(Read(path), Record(1) + Record(2).substr(0, 500));
+  EXPECT_EQ(Read(path), Record(1) + "\x1A");
+}
+
+TEST_F(ChannelBuffering, AnAbnormalEndDropsTheRecordUnderWayEvenWhenPartOfItIsInTheFile) {
+  const std::string path = Path("long.ren");
+  Write(path, Record(1) + "\x1A");
+  Open(path, 3, file_mode::kAppend);
+  PrintRecord(2);
+  const std::string line = std::string(98, 'l') + "\r\n";
+  for (int count = 0; count < 1000; ++count) Print(3, line);  // longer than the buffer: lines reach the file
+  ASSERT_GT(Read(path).size(), 64u * 1024);
+  DropUnfinishedRecords();
+  Close(3);
+  EXPECT_EQ(Read(path), Record(1) + Record(2) + "\x1A");
+
+  // A record end waiting in the buffer finishes what the file already holds.
+  Open(path, 3, file_mode::kAppend);
+  for (int count = 0; count < 1000; ++count) Print(3, line);
+  MarkRecordEnd(3);
+  Print(3, "#S unfinished");
+  DropUnfinishedRecords();
+  Close(3);
+  std::string lines;
+  for (int count = 0; count < 1000; ++count) lines += line;
+  EXPECT_EQ(Read(path), Record(1) + Record(2) + lines + "\x1A");
 }
 
 }  // namespace

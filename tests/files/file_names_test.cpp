@@ -105,4 +105,38 @@ TEST_F(FileNames, NamesOnDiskWithoutACp932FormAreOutOfReach) {
   EXPECT_TRUE(std::filesystem::exists(Path("한/box.mbx")));
 }
 
+// Characters that convert one way only: a minus sign becomes the cp932 full-width hyphen-minus, which comes back as
+// U+FF0D, so "report−1" would open "report－1"; a wave dash and a full-width tilde share one cp932 character too.
+// In the other direction, an IBM extension duplicate comes back as the other code.
+TEST_F(FileNames, ANameThatDoesNotComeBackByteForByteIsABadFileName) {
+  std::string converted;
+  for (const char* one_way : {"report\u2212" "1.ren", "mail\u301C" "1.mbx", "\u00A5", "\u203E", "\u2014", "\u2016",
+                              "\u00A2", "\u00A3", "\u00AC"}) {
+    EXPECT_FALSE(platform::PathFromLocal(one_way, converted)) << one_way;
+  }
+  ASSERT_TRUE(platform::PathFromLocal("report\uFF0D" "1.ren", converted));
+  EXPECT_EQ(converted, "report\x81\x7C" "1.ren");
+  EXPECT_FALSE(platform::PathToLocal("\xED\x40", converted)) << "comes back as FA 5C";
+  ASSERT_TRUE(platform::PathToLocal("\xFA\x5C", converted));
+
+  // The full-width name on disk is out of reach of the one-way name, which a search does not list either.
+  Write(Path("report\uFF0D" "1.ren"), "cards\r\n\x1A");
+  Write(Path("mail\u301C" "1.mbx"), "");
+  Push(Path("*.mbx"));
+  DirOpen(1);
+  DirNext(1);
+  EXPECT_EQ(DirAtEnd(1), -1);
+  EXPECT_EQ(Read(Path("report\uFF0D" "1.ren")), "cards\r\n\x1A");
+}
+
+// Windows refuses to delete a read-only file, whoever asks: here a file its owner may not write, also for root.
+TEST_F(FileNames, AReadOnlyFileIsNotDeleted) {
+  Write(Path("kept.ren"), "cards\r\n\x1A");
+  std::filesystem::permissions(Path("kept.ren"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  Push(Path("kept.ren"));
+  EXPECT_EQ(ErrorOf([] { DeleteFile(); }), error::kAccessDenied);
+  EXPECT_EQ(Read(Path("kept.ren")), "cards\r\n\x1A");
+}
+
 }  // namespace

@@ -5,11 +5,14 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,7 +81,14 @@ class TerminalChild {
   }
 
   void Type(const std::string& keys) { [[maybe_unused]] const ssize_t n = write(master_, keys.data(), keys.size()); }
+  // The terminal's settings as the child left them.
+  bool Settings(termios& settings) const { return tcgetattr(master_, &settings) == 0; }
   void Signal(int number) { kill(pid_, number); }
+  // The terminal takes the new size; the child hears of it by SIGWINCH.
+  void Resize(unsigned short columns, unsigned short rows) {
+    const winsize size{rows, columns, 0, 0};
+    ioctl(master_, TIOCSWINSZ, &size);
+  }
   const std::string& received() const { return received_; }
 
  private:
@@ -99,14 +109,82 @@ class TerminalChild {
   std::string received_;
 };
 
+// A child with standard input from /dev/null and its output to a pipe read only when asked, so that the test can
+// signal it while it runs or stop reading; prepare runs in the child before exec (limits, ignored signals).
+class BackgroundChild {
+ public:
+  BackgroundChild(const std::vector<std::string>& arguments, const std::string& velbrix,
+                  const std::function<void()>& prepare = [] {}) {
+    int output[2];
+    if (pipe(output) != 0) return;
+    pid_ = fork();
+    if (pid_ == 0) {
+      const int nothing = open("/dev/null", O_RDWR);
+      dup2(nothing, STDIN_FILENO);
+      dup2(output[1], STDOUT_FILENO);
+      dup2(nothing, STDERR_FILENO);
+      PrepareChild(velbrix);
+      prepare();
+      Exec(arguments);
+    }
+    close(output[1]);
+    output_ = output[0];
+  }
+  ~BackgroundChild() {
+    if (pid_ > 0 && !exited_) {
+      kill(pid_, SIGKILL);
+      WaitForExit(pid_);
+    }
+    if (output_ >= 0) close(output_);
+  }
+
+  bool ReadUntil(const std::string& marker) {
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    while (received_.find(marker) == std::string::npos && std::chrono::steady_clock::now() < deadline) {
+      pollfd watched{output_, POLLIN, 0};
+      if (poll(&watched, 1, 100) <= 0) continue;
+      char bytes[4096];
+      const ssize_t length = read(output_, bytes, sizeof bytes);
+      if (length <= 0) return false;
+      received_.append(bytes, static_cast<std::size_t>(length));
+    }
+    return received_.find(marker) != std::string::npos;
+  }
+
+  void Signal(int number) { kill(pid_, number); }
+
+  // The status once the child has ended, waiting at most the time given (without reading its output); -1 while
+  // it still runs.
+  int ExitWithin(std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    do {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        exited_ = true;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      }
+      usleep(10000);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int output_ = -1;
+  bool exited_ = false;
+  std::string received_;
+};
+
 struct PipedRun {
   std::string output;
   std::string errors;
   int status;
 };
 
-// The probe with standard input from /dev/null and its output and errors to pipes.
-inline PipedRun RunPiped(const std::vector<std::string>& arguments, const std::string& velbrix) {
+// The probe with standard input from /dev/null and its output and errors to pipes; prepare runs in the child
+// before exec.
+inline PipedRun RunPiped(const std::vector<std::string>& arguments, const std::string& velbrix,
+                         const std::function<void()>& prepare = [] {}) {
   int output[2];
   int errors[2];
   if (pipe(output) != 0 || pipe(errors) != 0) return {"", "", -1};
@@ -117,6 +195,7 @@ inline PipedRun RunPiped(const std::vector<std::string>& arguments, const std::s
     dup2(output[1], STDOUT_FILENO);
     dup2(errors[1], STDERR_FILENO);
     PrepareChild(velbrix);
+    prepare();
     Exec(arguments);
   }
   close(output[1]);

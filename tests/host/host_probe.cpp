@@ -1,6 +1,8 @@
 // A small statement program run on the real host by the terminal and transcript tests.
 //   host_probe report        prints two lines, counts to 30 in place, then fails with error 53 at line 90
-//   host_probe loop FILE     writes a line to FILE on channel 3, says "ready" and runs until it is stopped
+//   host_probe loop FILE     writes a whole record and the start of another to FILE on channel 3, says "ready" and
+//                            runs until it is stopped
+//   host_probe chatter FILE  the loop, saying a line every time round
 //   host_probe batch         the report program with the console forced to a transcript
 #include <string>
 #include <string_view>
@@ -20,6 +22,7 @@ struct Probe {
   float count = 0;
   std::int32_t row = 0;
   std::string path;
+  bool chatter = false;
 };
 
 void Say(std::string_view text) {
@@ -56,9 +59,17 @@ const Routine<Probe> kLoop(kQelvorinModule, {
        PushStringConstant("kept");
        PrintString(Separator::LineEnd);
        EndPrint();
+       MarkRecordEnd(3);
+     }},
+    {25, [](Probe&) {
+       SelectOutputChannel(3);
+       PushStringConstant("unfinished");
+       PrintString(Separator::LineEnd);
+       EndPrint();
      }},
     {30, [](Probe&) { Say("ready"); }},
     {"again", 40, [](Probe& p) { p.count += 1; }},
+    {45, [](Probe& p) { if (p.chatter) Say("chatter"); }},
     GoTo(50, "again"),
 });
 
@@ -70,6 +81,7 @@ int main(int argc, char** argv) {
   if (argc > 2) probe.path = argv[2];
   HostSettings settings;
   if (mode == "batch") settings.console = platform::ConsoleKind::Transcript;
-  const Routine<Probe>& routine = mode == "loop" ? kLoop : kReport;
+  probe.chatter = mode == "chatter";
+  const Routine<Probe>& routine = mode == "loop" || probe.chatter ? kLoop : kReport;
   return RunHost(argc, argv, [&] { return RunMain(routine, probe); }, settings);
 }

@@ -1,6 +1,7 @@
 // A window that only records what the host asks of it, and a fixture that makes it the main window.
 #pragma once
 
+#include <cstdio>
 #include <deque>
 #include <memory>
 #include <string>
@@ -45,6 +46,11 @@ struct Recording {
   std::deque<std::string> poll_keys;
   // A wait hands over this key, or a close when it is "close", or finds nobody at the keyboard when it is empty.
   std::string wait_answer = "k";
+  // When not empty, each wait hands over the next batch instead; "resize WxH" makes the window that size.
+  std::deque<std::string> wait_keys;
+  // The screen and the caret's column as each wait found them.
+  std::vector<std::vector<std::string>> seen;
+  std::vector<std::int32_t> seen_caret_x;
 };
 
 class RecordingWindow : public platform::Window {
@@ -58,7 +64,10 @@ class RecordingWindow : public platform::Window {
       bytes.push_back(static_cast<char>(run.row[static_cast<std::size_t>(run.first + index)].character));
     }
     r_.draws.push_back({run.x, run.y, bytes});
-    if (run.y >= 0 && run.y < 24) r_.screen[static_cast<std::size_t>(run.y)].replace(run.x, bytes.size(), bytes);
+    if (run.y >= 0 && run.y < 24 && run.x >= 0 && run.x < 80) {
+      r_.screen[static_cast<std::size_t>(run.y)].replace(static_cast<std::size_t>(run.x), bytes.size(), bytes);
+      r_.screen[static_cast<std::size_t>(run.y)].resize(80);
+    }
   }
   void ScrollUp(std::int32_t, std::int32_t) override {
     ++r_.scrolls;
@@ -83,6 +92,14 @@ class RecordingWindow : public platform::Window {
   }
   bool WaitForKey(platform::WindowEvents& events) override {
     ++r_.waits;
+    r_.seen.push_back(r_.screen);
+    r_.seen_caret_x.push_back(r_.caret_x);
+    if (!r_.wait_keys.empty()) {
+      const std::string batch = r_.wait_keys.front();
+      r_.wait_keys.pop_front();
+      Hand(batch, events);
+      return true;
+    }
     if (r_.wait_answer.empty()) return false;
     Hand(r_.wait_answer, events);
     return true;
@@ -102,6 +119,13 @@ class RecordingWindow : public platform::Window {
   static void Hand(const std::string& keys, platform::WindowEvents& events) {
     if (keys == "close") {
       events.CloseRequested(platform::CloseCause::User);
+      return;
+    }
+    int columns = 0;
+    int rows = 0;
+    if (std::sscanf(keys.c_str(), "resize %dx%d", &columns, &rows) == 2) {
+      events.Resized(columns, rows);
+      events.PaintRequested();
       return;
     }
     for (const char key : keys) events.KeyTyped(static_cast<std::uint8_t>(key));

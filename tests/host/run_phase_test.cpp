@@ -96,7 +96,7 @@ TEST_F(HostRun, TheRingHoldsTwoHundredFiftyFiveKeysAndBeepsForTheRest) {
   EXPECT_EQ(window.beeps, 45);
 }
 
-TEST_F(HostRun, TheBreakKeyStopsTheRunWithTheInterruptPromptAndClosesTheChannels) {
+TEST_F(HostRun, TheBreakKeyStopsTheRunWithTheInterruptPromptAndClosesTheChannelsWithWholeRecords) {
   program.output_path = Path("out.ren");
   std::vector<Statement<Program>> list;
   list.push_back({10, [](Program& p) {
@@ -104,6 +104,9 @@ TEST_F(HostRun, TheBreakKeyStopsTheRunWithTheInterruptPromptAndClosesTheChannels
                     OpenChannel(3, 0, file_mode::kOutput);
                     SelectOutputChannel(3);
                     PushStringConstant("kept");
+                    PrintString(Separator::LineEnd);
+                    MarkRecordEnd(3);
+                    PushStringConstant("unfinished");
                     PrintString(Separator::LineEnd);
                   }});
   for (int line = 2; line <= 20; ++line) {
@@ -179,7 +182,7 @@ TEST_F(HostRun, ACloseDuringTheReportStillEndsAsAFailure) {
   EXPECT_EQ(Run(routine), 1);
 }
 
-TEST_F(HostRun, TheShutdownClosesEveryChannelWithItsMarkAfterAnError) {
+TEST_F(HostRun, TheShutdownClosesEveryChannelWithItsWholeRecordsAndMarkAfterAnError) {
   program.output_path = Path("out.ren");
   const Routine<Program> routine(kQelvorinModule, {
       {10, [](Program& p) {
@@ -187,6 +190,9 @@ TEST_F(HostRun, TheShutdownClosesEveryChannelWithItsMarkAfterAnError) {
          OpenChannel(3, 0, file_mode::kAppend);
          SelectOutputChannel(3);
          PushStringConstant("#E");
+         PrintString(Separator::LineEnd);
+         MarkRecordEnd(3);
+         PushStringConstant("#S");
          PrintString(Separator::LineEnd);
        }},
       {20, [](Program&) { RaiseError(error::kInputPastEnd); }},

@@ -50,7 +50,7 @@ TEST_F(TerminalHost, AnUntrappedErrorIsShownOnTheScreenWaitsForAKeyAndEndsWithSt
   EXPECT_NE(after.find(kReportLine + "\r\n" + kMessage53), std::string::npos) << "the report stays readable";
 }
 
-TEST_F(TerminalHost, CtrlCInterruptsWithThePromptClosesTheChannelsAndEndsWithStatus130) {
+TEST_F(TerminalHost, CtrlCInterruptsWithThePromptKeepsWholeRecordsAndEndsWithStatus130) {
   const std::string output = folder + "/out.ren";
   probe::TerminalChild child({kProbe, "loop", output}, kLibraryFolder);
   ASSERT_TRUE(child.ReadUntil("ready")) << child.received();
@@ -62,7 +62,7 @@ TEST_F(TerminalHost, CtrlCInterruptsWithThePromptClosesTheChannelsAndEndsWithSta
   EXPECT_EQ(ReadFile(output), "kept\r\n\x1A");
 }
 
-TEST_F(TerminalHost, HangUpAndTerminateEndThroughTheNormalShutdown) {
+TEST_F(TerminalHost, HangUpAndTerminateEndThroughTheNormalShutdownWithWholeRecords) {
   for (const auto& [signal, status] : {std::pair{SIGHUP, 129}, std::pair{SIGTERM, 143}}) {
     const std::string output = folder + "/out" + std::to_string(signal) + ".ren";
     probe::TerminalChild child({kProbe, "loop", output}, kLibraryFolder);
@@ -80,6 +80,22 @@ TEST_F(TerminalHost, ASmallTerminalShowsTheTopLeftAndAHint) {
   EXPECT_EQ(child.Finish(), 1);
   EXPECT_NE(child.received().find("\x1b[10;1H\x1b[7m端末が80"), std::string::npos) << "the hint on the last row";
   EXPECT_EQ(child.received().find("\x1b[10;1Hline"), std::string::npos) << "nothing else drawn there";
+}
+
+TEST_F(TerminalHost, AResizeAtThePromptDrawsTheScreenAgainAtOnceWithTheCursorInView) {
+  probe::TerminalChild child({kProbe, "report"}, kLibraryFolder);
+  ASSERT_TRUE(child.ReadUntil(kPressAnyKey)) << child.received();
+  std::size_t mark = child.received().size();
+  child.Resize(40, 6);
+  // Five rows show the prompt's row: the report's end, not the top-left.
+  ASSERT_TRUE(child.ReadUntil("\x1b[6;1H\x1b[7m端末が80", mark)) << child.received().substr(mark);
+  EXPECT_NE(child.received().find(kPressAnyKey, mark), std::string::npos);
+  EXPECT_EQ(child.received().find("line 1", mark), std::string::npos);
+  mark = child.received().size();
+  child.Resize(80, 24);
+  ASSERT_TRUE(child.ReadUntil("line 1", mark)) << "drawn again without a key";
+  child.Type("x");
+  EXPECT_EQ(child.Finish(), 1);
 }
 
 TEST(Transcript, EachRowIsWrittenOnceAndTheReportAlsoGoesToStandardError) {

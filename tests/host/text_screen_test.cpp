@@ -102,6 +102,42 @@ TEST_F(ConsoleTest, PaintDrawsEveryRowFromTheViewOrigin) {
   EXPECT_EQ(window.invalidations, 1);
 }
 
+TEST_F(ConsoleTest, ASmallWindowsViewFollowsTheCursor) {
+  screen().SetVisibleSize(60, 10);
+  for (int line = 0; line < 12; ++line) WriteText(screen(), "line\n");
+  EXPECT_EQ(screen().view_row(), 3) << "the cursor's row 12 is the last one shown";
+  PlaceCursor(70, 1);
+  EXPECT_EQ(screen().view_row(), 1);
+  EXPECT_EQ(screen().view_column(), 11);
+  EXPECT_EQ(window.caret_x, 59);
+  EXPECT_EQ(window.caret_y, 0);
+  const int invalidations = window.invalidations;
+  PlaceCursor(20, 5);
+  EXPECT_EQ(window.invalidations, invalidations) << "a cursor in view moves nothing";
+  // Back to the full size: everything is shown from the top-left.
+  screen().SetVisibleSize(80, 24);
+  EXPECT_EQ(screen().view_row(), 0);
+  EXPECT_EQ(screen().view_column(), 0);
+}
+
+TEST_F(ConsoleTest, SavedContentsComeBackAndOnlyChangedRowsAreDrawn) {
+  WriteText(screen(), "kept\nrows");
+  const TextScreen::Contents contents = screen().Save();
+  TextScreen::Row row;
+  row.fill({'-', TextScreen::kForeground, TextScreen::kAttribute, ByteRole::Single});
+  window.draws.clear();
+  screen().PutRow(0, row);
+  screen().PutRow(0, row);
+  EXPECT_EQ(window.draws.size(), 1u);
+  screen().MoveCursor(3, 20);
+  screen().Restore(contents);
+  EXPECT_EQ(RowText(screen(), 0), "kept");
+  EXPECT_EQ(window.Row(0), "kept");
+  EXPECT_EQ(window.draws.size(), 2u) << "only row 0 differed";
+  EXPECT_EQ(screen().cursor_column(), 4);
+  EXPECT_EQ(screen().cursor_row(), 1);
+}
+
 TEST_F(ConsoleTest, CopyAsTextLeavesOutBlankRows) {
   WriteText(screen(), "first  \n\nthird");
   EXPECT_EQ(screen().CopyText(), "first\r\nthird\r\n");

@@ -24,6 +24,16 @@ TEST(KeyDecoder, SequencesBecomeOneKeyEachAndOtherBytesPassThrough) {
   EXPECT_EQ(Feed(decoder, "\x1b[1;5C", now), "\x1c");
 }
 
+TEST(KeyDecoder, EditingKeysGetTheCodesAWin32WindowStores) {
+  KeyDecoder decoder;
+  const Clock::time_point now = Clock::now();
+  // Home and End in their three spellings, the page keys, Insert and Delete; a modifier does not change the key.
+  EXPECT_EQ(Feed(decoder, "\x1b[H\x1bOH\x1b[1~\x1b[F\x1bOF\x1b[4~", now), "\x0b\x0b\x0b\x05\x05\x05");
+  EXPECT_EQ(Feed(decoder, "\x1b[5~\x1b[6~\x1b[2~\x1b[3~\x1b[3;5~", now), "\x19\x1a\x12\x7f\x7f");
+  // The Backspace key sends DEL: it becomes Backspace, so that Delete stays apart.
+  EXPECT_EQ(Feed(decoder, "a\x7f\x08", now), "a\x08\x08");
+}
+
 TEST(KeyDecoder, ASequenceMayArriveInPieces) {
   KeyDecoder decoder;
   const Clock::time_point now = Clock::now();

@@ -2,6 +2,7 @@
 // interactive program on a pseudo-terminal.
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -12,56 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "host/child_process.h"
+#include "program/program_fixture.h"
 
 namespace {
-
-const std::string kProgram = QELVORIN_EXECUTABLE;
-const std::string kLibraryFolder = std::filesystem::path(QELVORIN_EXECUTABLE).parent_path().string() + "/";
-const std::filesystem::path kGolden = QELVORIN_GOLDEN;
-
-std::string Read(const std::filesystem::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// A card file's records without its end-of-file mark.
-std::string Records(const std::string& card) { return card.substr(0, card.size() - 1); }
-
-class Program : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string name = (std::filesystem::temp_directory_path() / "qelvorin-program-XXXXXX").string();
-    ASSERT_NE(mkdtemp(name.data()), nullptr);
-    folder = name;
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  std::string Path(const std::string& name) const { return (folder / name).string(); }
-  std::string Golden(const std::string& name) const {
-    const std::string copy = Path(name + ".mbx");
-    std::filesystem::copy_file(kGolden / (name + ".mbx"), copy);
-    return copy;
-  }
-  void Write(const std::string& path, const std::string& bytes) const { std::ofstream(path, std::ios::binary) << bytes; }
-
-  // The interactive program in the folder, the mailbox chosen, at its output question; null when it did not get there.
-  std::unique_ptr<probe::TerminalChild> StartWithMailbox(const std::string& mailbox) const {
-    if (chdir(folder.c_str()) != 0) return nullptr;
-    auto terminal = std::make_unique<probe::TerminalChild>(std::vector<std::string>{kProgram}, kLibraryFolder);
-    if (!terminal->ReadUntil("*.mbx")) return nullptr;
-    terminal->Type(mailbox + "\r");
-    if (!terminal->ReadUntil("nivoka.ren")) return nullptr;
-    return terminal;
-  }
-
-  probe::PipedRun Run(std::vector<std::string> arguments) const {
-    arguments.insert(arguments.begin(), kProgram);
-    return probe::RunPiped(arguments, kLibraryFolder);
-  }
-
-  std::filesystem::path folder;
-};
 
 TEST_F(Program, ABatchRunGathersSeveralMailboxesIntoOneCardFile) {
   const std::vector<std::string> names{"basic", "subjects", "body"};
@@ -118,6 +72,18 @@ TEST_F(Program, BadOperandsStopBeforeAnythingIsWritten) {
   refused_operand({mailbox, "-o", Path("pipe.ren")});
   std::filesystem::create_directory(Path("folder.ren"));
   refused_operand({mailbox, "-o", Path("folder.ren")});
+  // Nor is anything that is not a card file made one by adding ".ren": standard output, a device, a folder.
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  std::filesystem::create_directory(Path("folder"));
+  for (const std::string output : {"-", "/dev/null", ".", "..", "folder/", "folder", "folder/."}) {
+    refused_operand({mailbox, "-o", output});
+    refused_operand({mailbox, "--output=" + output});
+  }
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+  EXPECT_FALSE(std::filesystem::exists("/dev/null.ren"));
+  EXPECT_FALSE(std::filesystem::exists(Path("-.ren")));
+  EXPECT_FALSE(std::filesystem::exists(Path(".ren")));
+  EXPECT_FALSE(std::filesystem::exists(Path("folder/.ren")));
   refused({mailbox});
   refused({"-o", Path("out.ren")});
   refused({"--bogus"});
@@ -175,6 +141,70 @@ TEST_F(Program, TheInteractiveProgramAsksConvertsAndEndsOnEscape) {
   EXPECT_EQ(Read(Path("nivoka.ren")), Read(kGolden / "basic.ren"));
 }
 
+TEST_F(Program, TheMailboxIsChosenWithTheArrowKeysFromTheListedFolder) {
+  Golden("subjects");
+  Golden("basic");
+  Write(Path("notes.txt"), "not a mailbox");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  // The list: "..", then basic.mbx and subjects.mbx; notes.txt does not match *.mbx.
+  ASSERT_TRUE(terminal.ReadUntil("  subjects.mbx")) << terminal.received();
+  EXPECT_EQ(terminal.received().find("notes.txt"), std::string::npos);
+  terminal.Type("\x1b[B");
+  ASSERT_TRUE(terminal.ReadUntil("\x1b[7m  basic.mbx")) << "the highlight in reverse video";
+  terminal.Type("\x1b[B\r");
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  std::size_t mark = terminal.received().size();
+  terminal.Type("\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", mark));
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("nivoka.ren")), Read(kGolden / "subjects.ren"));
+}
+
+TEST_F(Program, AMailboxTypedByItsNameInTheFolderIsTaken) {
+  Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type("ba\t\r");  // Tab completes the name
+  ASSERT_TRUE(terminal.ReadUntil("nivoka.ren"));
+  const std::size_t mark = terminal.received().size();
+  terminal.Type("out.ren\r");
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx", mark));
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+  EXPECT_EQ(Read(Path("out.ren")), Read(kGolden / "basic.ren"));
+}
+
+TEST_F(Program, AResizeWhileTheDialogIsOpenDrawsItAgainAtOnce) {
+  Golden("basic");
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("  basic.mbx"));
+  std::size_t mark = terminal.received().size();
+  terminal.Resize(60, 20);
+  // The question stays in view, with the hint on the last row.
+  const std::string hint = "\x1b[20;1H\x1b[7m\xe7\xab\xaf\xe6\x9c\xab";  // 端末... on row 20
+  ASSERT_TRUE(terminal.ReadUntil(hint, mark)) << terminal.received().substr(mark);
+  EXPECT_NE(terminal.received().find("*.mbx", mark), std::string::npos);
+  mark = terminal.received().size();
+  terminal.Resize(80, 24);
+  ASSERT_TRUE(terminal.ReadUntil("  basic.mbx", mark)) << "drawn again without a key";
+  terminal.Type("\x1b");
+  EXPECT_EQ(terminal.Finish(), 0);
+}
+
+TEST_F(Program, CtrlCInADialogInterruptsTheProgram) {
+  ASSERT_EQ(chdir(folder.c_str()), 0);
+  probe::TerminalChild terminal({kProgram}, kLibraryFolder);
+  ASSERT_TRUE(terminal.ReadUntil("*.mbx"));
+  terminal.Type("\x03");
+  ASSERT_TRUE(terminal.ReadUntil("\xe4\xb8\xad\xe6\x96\xad"));  // 中断しました
+  terminal.Type("k");
+  EXPECT_EQ(terminal.Finish(), 130);
+}
+
 TEST_F(Program, ChoosingTheMailboxAsTheOutputLeavesTheMailboxWhole) {
   const std::string mailbox = Golden("basic");
   const std::string before = Read(mailbox);
@@ -195,7 +225,7 @@ TEST_F(Program, ABadOutputNameGivesTheTwoErrorLinesAndTheFirstDialogAgain) {
   probe::TerminalChild& terminal = *started;
   // The dialog itself refuses a missing folder.
   terminal.Type(Path("missing/out.ren") + "\r");
-  ASSERT_TRUE(terminal.ReadUntil("No such folder."));
+  ASSERT_TRUE(terminal.ReadUntil("フォルダーが見つかりません。"));
   // A name the dialog takes but the open refuses.
   std::size_t mark = terminal.received().size();
   std::string erase_and_type = "\x15";  // Ctrl+U clears the answer first
@@ -222,6 +252,45 @@ TEST_F(Program, EveryRealMailboxConvertsInABatchRun) {
     const std::string bytes = Read(card);
     EXPECT_TRUE(!bytes.empty() && bytes.back() == '\x1a') << entry.path();
   }
+}
+
+// A name whose characters convert to cp932 and back as different ones would reach another file.
+TEST_F(Program, ANameThatDoesNotConvertBackExactlyIsRefused) {
+  const std::string full_width = Path("report\uFF0D" "1.ren");
+  Write(full_width, "cards\r\n\x1A");
+  probe::PipedRun run = Run({Golden("basic"), "-o", Path("report\u2212" "1.ren")});
+  EXPECT_EQ(run.status, 2) << run.errors;
+  EXPECT_EQ(Read(full_width), "cards\r\n\x1A");
+
+  std::filesystem::copy_file(kGolden / "basic.mbx", Path("mail\uFF5E" "1.mbx"));
+  std::filesystem::copy_file(kGolden / "body.mbx", Path("mail\u301C" "1.mbx"));
+  run = Run({Path("mail\u301C" "1.mbx"), "-o", Path("out.ren")});
+  EXPECT_EQ(run.status, 2) << run.errors;
+  EXPECT_FALSE(std::filesystem::exists(Path("out.ren")));
+}
+
+TEST_F(Program, AReadOnlyCardFileIsNotReplaced) {
+  Write(Path("kept.ren"), "cards\r\n\x1A");
+  std::filesystem::permissions(Path("kept.ren"), std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::remove);
+  const probe::PipedRun run = Run({Golden("basic"), "-o", Path("kept.ren")});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("[75]"), std::string::npos) << run.errors;
+  EXPECT_EQ(Read(Path("kept.ren")), "cards\r\n\x1A");
+}
+
+// Too few descriptors for the output: the run-time report of the unopened channel stays, and one line says why.
+TEST_F(Program, AnOutputThatCannotBeCreatedIsToldInOneLine) {
+  const probe::PipedRun run = Run({Golden("basic"), "-o", Path("out.ren")}, [] {
+    for (int descriptor = 3; descriptor < 1024; ++descriptor) close(descriptor);  // what the test process holds
+    const rlimit descriptors{6, 6};
+    setrlimit(RLIMIT_NOFILE, &descriptors);
+  });
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.errors.find("qelvorin: cannot create the output file " + Path("out.ren") + ": too many open files\n"),
+            std::string::npos)
+      << run.errors;
+  EXPECT_NE(run.errors.find("[57]"), std::string::npos) << run.errors;
 }
 
 }  // namespace

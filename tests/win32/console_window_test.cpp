@@ -1,10 +1,14 @@
 // The console as a real window (under Wine on the test's virtual display): its class, size and system menu, the
-// text screen drawn into it and copied to the clipboard, scroll bars when it is smaller, keys and a close; and the
-// executable's exports and icon. Skipped where no window can be made (no display).
+// text screen drawn into it and copied to the clipboard, scroll bars when it is smaller, keys, a close and the end
+// of the session; and the executable's exports and icon. Skipped where no window can be made (no display).
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "files/channels.h"
 #include "host/main_window.h"
 #include "host/run_state.h"
 #include "host/runtime.h"
@@ -12,6 +16,7 @@
 #include "host/window_events.h"
 #include "platform/win32/console_window.h"
 #include "texts.h"
+#include "values/string_values.h"
 
 namespace {
 
@@ -139,6 +144,28 @@ TEST_F(ConsoleWindowTest, KeysReachTheRingAndAUsersCloseEndsTheRun) {
   EXPECT_TRUE(HostRun().quit);
   EXPECT_FALSE(IsWindow(handle));
   EXPECT_EQ(platform::win32::MainWindowHandle(), nullptr);
+}
+
+// The process may be ended as soon as the window has answered the end of the session: the card file is closed
+// before that, with its whole records and its mark.
+TEST_F(ConsoleWindowTest, TheEndOfTheSessionClosesTheFilesWithWholeRecords) {
+  const std::string path = "session-end.ren";
+  std::remove(path.c_str());
+  PushStringConstant(path);
+  OpenChannel(3, 0, file_mode::kOutput);
+  const std::string record = "#S\r\n#E\r\n\r\n";
+  const std::string unfinished = "#S\r\nhalf";
+  WriteBytes(SelectOutputChannel(3), reinterpret_cast<const std::uint8_t*>(record.data()), record.size());
+  MarkRecordEnd(3);
+  WriteBytes(SelectOutputChannel(3), reinterpret_cast<const std::uint8_t*>(unfinished.data()), unfinished.size());
+  Poll();
+  SendMessageA(handle, WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(HostRun().quit);
+  std::ifstream file(path, std::ios::binary);
+  const std::string held{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  EXPECT_EQ(held, record + "\x1A");
+  file.close();
+  std::remove(path.c_str());
 }
 
 TEST(Executable, ExportsItsWindowProcedureAndRoutinesAndCarriesItsIcon) {

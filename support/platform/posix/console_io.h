@@ -6,11 +6,13 @@
 
 #include "platform/posix/key_decoder.h"
 #include "platform/posix/signal_flags.h"
+#include "platform/posix/typed_text.h"
 #include "platform/window.h"
 
 namespace platform::posix {
 
-// Writes every byte, retrying after interruptions; a descriptor that fails is given up on.
+// Writes every byte, retrying after interruptions. After a stop signal, a standard descriptor that does not take
+// its bytes at once (a reader that stopped reading) is given up on for good.
 void WriteAll(int descriptor, std::string_view bytes);
 
 // The text after its leading CR and LF bytes.
@@ -21,6 +23,7 @@ std::string_view WithoutLeadingLineEnds(std::string_view text);
 bool DeliverCaughtSignals(WindowEvents& events);
 inline bool DeliverSignals(WindowEvents& events) { return signal_flags.any != 0 && DeliverCaughtSignals(events); }
 
+// Keys reach the window's events as a Win32 window stores them: editing keys as control codes, text in cp932.
 class KeyReader {
  public:
   // Hands over the keys standard input holds now, without waiting.
@@ -34,6 +37,7 @@ class KeyReader {
   void Deliver(WindowEvents& events);
 
   KeyDecoder decoder_;
+  TypedText text_;
   std::string keys_;
 };
 

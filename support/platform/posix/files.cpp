@@ -154,13 +154,28 @@ ErrorCode FileSize(FileHandle file, std::uint64_t& size) {
   return 0;
 }
 
+ErrorCode TruncateFile(FileHandle file, std::uint64_t size) {
+  if (ftruncate(static_cast<int>(file), static_cast<off_t>(size)) != 0) {
+    return Win32ErrorFromErrno(errno, Operation::Write);
+  }
+  return SeekFile(file, size);
+}
+
 void CloseFile(FileHandle file) {
   if (file != kNoFile) close(static_cast<int>(file));
+}
+
+// Windows refuses to delete a read-only file, whoever asks; here that is a file its owner may not write, as
+// directory searches show it, so root is refused too.
+bool ReadOnly(const char* path) {
+  struct stat status;
+  return stat(path, &status) == 0 && (status.st_mode & S_IWUSR) == 0;
 }
 
 ErrorCode RemoveFile(const char* path) {
   std::string local;
   if (const ErrorCode failure = Local(path, local)) return failure;
+  if (ReadOnly(local.c_str())) return win32_error::kAccessDenied;
   if (HeldOpen(local.c_str())) return win32_error::kSharingViolation;
   return unlink(local.c_str()) == 0 ? 0 : Win32ErrorFromErrno(errno, Operation::Write, local.c_str());
 }
@@ -169,6 +184,14 @@ bool FileExists(const char* path) {
   std::string local;
   struct stat status;
   return Local(path, local) == 0 && stat(local.c_str(), &status) == 0 && !S_ISDIR(status.st_mode);
+}
+
+PathKind KindOfPath(const char* path) {
+  std::string local;
+  struct stat status;
+  if (Local(path, local) != 0 || stat(local.c_str(), &status) != 0) return PathKind::Missing;
+  if (S_ISDIR(status.st_mode)) return PathKind::Folder;
+  return IsRegularFile(status) ? PathKind::File : PathKind::Other;
 }
 
 ErrorCode FullPath(const char* path, std::string& full) {

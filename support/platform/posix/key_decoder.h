@@ -1,5 +1,5 @@
-// Terminal input bytes to keys: cursor and function keys arrive as escape sequences and become one key each;
-// an Escape byte that nothing follows within a short wait is the Escape key.
+// Terminal input bytes to keys: cursor and editing keys arrive as escape sequences and become one key each, with
+// the codes of platform/keys.h; an Escape byte that nothing follows within a short wait is the Escape key.
 #pragma once
 
 #include <chrono>
@@ -27,10 +27,14 @@ class KeyDecoder {
   enum class State : std::uint8_t { Ground, Escape, ControlSequence, SingleShift };
 
   void Ground(std::uint8_t byte, std::string& keys);
+  void Parameter(std::uint8_t byte);
   void Finish(char final_byte, std::string& keys);
 
   State state_ = State::Ground;
   Clock::time_point escape_time_{};
+  // The first number of a control sequence, which tells Home, End, Delete and the page keys apart.
+  int parameter_ = 0;
+  bool parameter_done_ = false;
 };
 
 }  // namespace platform::posix

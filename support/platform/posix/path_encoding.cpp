@@ -71,16 +71,31 @@ class Conversion {
   iconv_t descriptor_;
 };
 
+const Conversion& ToLocal() {
+  static const Conversion to_local(Codeset().c_str(), "CP932");
+  return to_local;
+}
+
+const Conversion& FromLocal() {
+  static const Conversion from_local("CP932", Codeset().c_str());
+  return from_local;
+}
+
+// Some characters convert one way only (a minus sign and a full-width hyphen-minus both become the same cp932
+// character, which comes back as one of them): a name is taken only when it comes back byte for byte, so that it
+// never reaches another file than the one it names.
+bool RoundTrip(const Conversion& there, const Conversion& back, std::string_view text, std::string& result) {
+  std::string converted;
+  std::string returned;
+  if (!there.Convert(text, converted) || !back.Convert(converted, returned) || returned != text) return false;
+  result = std::move(converted);
+  return true;
+}
+
 }  // namespace
 
-bool PathToLocal(std::string_view path, std::string& local) {
-  static const Conversion to_local(Codeset().c_str(), "CP932");
-  return to_local.Convert(path, local);
-}
+bool PathToLocal(std::string_view path, std::string& local) { return RoundTrip(ToLocal(), FromLocal(), path, local); }
 
-bool PathFromLocal(std::string_view local, std::string& path) {
-  static const Conversion from_local("CP932", Codeset().c_str());
-  return from_local.Convert(local, path);
-}
+bool PathFromLocal(std::string_view local, std::string& path) { return RoundTrip(FromLocal(), ToLocal(), local, path); }
 
 }  // namespace platform

@@ -24,6 +24,7 @@ void OnSignal(int number) {
     case SIGWINCH: signal_flags.resized = 1; break;
     default: break;
   }
+  if (number != SIGWINCH) signal_flags.stop = 1;
   signal_flags.any = 1;
   if (wake_pipe[1] >= 0) {
     const char byte = 0;
@@ -41,13 +42,25 @@ void CatchSignals() {
       fcntl(end, F_SETFD, FD_CLOEXEC);
     }
   }
+  // No SA_RESTART: a write to standard output that blocks returns, so that a stop is acted on.
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
-  action.sa_flags = SA_RESTART;
-  for (const int number : {SIGINT, SIGHUP, SIGTERM, SIGWINCH}) sigaction(number, &action, nullptr);
+  action.sa_flags = 0;
+  for (const int number : {SIGINT, SIGHUP, SIGTERM, SIGWINCH}) {
+    if (!Ignored(number)) sigaction(number, &action, nullptr);
+  }
+  // A closed pipe and the file-size limit are failed writes, reported like a full disk.
   signal(SIGPIPE, SIG_IGN);
+  signal(SIGXFSZ, SIG_IGN);
 }
+
+bool Ignored(int number) {
+  struct sigaction current {};
+  return sigaction(number, nullptr, &current) == 0 && current.sa_handler == SIG_IGN;
+}
+
+bool StopRequested() { return signal_flags.stop != 0; }
 
 int WakeDescriptor() { return wake_pipe[0]; }
 

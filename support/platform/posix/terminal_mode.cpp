@@ -35,6 +35,18 @@ void OnFatalSignal(int number) {
   raise(number);  // the handler was reset: the default action follows
 }
 
+// Every signal whose default action ends the process; the stop signals the program acts on itself, and those it
+// ignores, are left as they are.
+constexpr int kFatalSignals[] = {SIGSEGV, SIGBUS,    SIGFPE,  SIGILL,  SIGABRT, SIGQUIT,   SIGTRAP,
+                                 SIGSYS,  SIGUSR1,   SIGUSR2, SIGALRM, SIGXCPU, SIGVTALRM, SIGPROF,
+                                 SIGIO,   SIGSTKFLT, SIGPWR,  SIGINT,  SIGHUP,  SIGTERM,   SIGXFSZ, SIGPIPE};
+
+// Only a signal still at its default action is taken over: an ignored one stays ignored, a caught one caught.
+void GiveBackOn(int number, const struct sigaction& action) {
+  struct sigaction current {};
+  if (sigaction(number, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) sigaction(number, &action, nullptr);
+}
+
 void GuardExits() {
   static bool guarded = false;
   if (guarded) return;
@@ -44,7 +56,8 @@ void GuardExits() {
   action.sa_handler = OnFatalSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESETHAND;
-  for (const int number : {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGQUIT}) sigaction(number, &action, nullptr);
+  for (const int number : kFatalSignals) GiveBackOn(number, action);
+  for (int number = SIGRTMIN; number <= SIGRTMAX; ++number) GiveBackOn(number, action);
 }
 
 }  // namespace

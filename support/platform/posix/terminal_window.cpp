@@ -28,6 +28,9 @@ constexpr std::string_view kClear = "\x1b[0m\x1b[2J";
 constexpr std::string_view kHideCursor = "\x1b[?25l";
 constexpr std::string_view kShowCursor = "\x1b[?25h";
 
+// Attributes 1 and 5 are the reverse ones.
+bool Reverse(const Cell& cell) { return cell.attribute == 1 || cell.attribute == 5; }
+
 void MoveTo(std::string& out, std::int32_t column, std::int32_t row) {
   out += "\x1b[" + std::to_string(row + 1) + ";" + std::to_string(column + 1) + "H";
 }
@@ -63,7 +66,16 @@ class TerminalWindow final : public Window {
     end = std::min<std::size_t>(end, static_cast<std::size_t>(view_column + visible_columns_));
     if (first >= end) return;
     MoveTo(out_, static_cast<std::int32_t>(first) - view_column, run.y);
-    encoder_.AppendCells(out_, run.row, first, end, Layout::Screen);
+    // Reverse cells (a dialog's highlight) in reverse video; a double-byte character keeps its two cells together.
+    while (first < end) {
+      const bool reverse = Reverse(run.row[first]);
+      std::size_t stop = first + 1;
+      while (stop < end && (Reverse(run.row[stop]) == reverse || run.row[stop].role == ByteRole::Trail)) ++stop;
+      if (reverse) out_ += "\x1b[7m";
+      encoder_.AppendCells(out_, run.row, first, stop, Layout::Screen);
+      if (reverse) out_ += "\x1b[27m";
+      first = stop;
+    }
   }
 
   // A full-size screen scrolls in the terminal; a partial view is drawn again.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/keys.h"
 #include "platform/win32/failure_boxes.h"
 #include "platform/win32/reference_help.h"
 #include "platform/win32/window_classes.h"
@@ -43,16 +44,16 @@ void CloseOtherWindows(HWND main) {
 // Cursor, editing and function keys reach the keyboard buffer as control codes, so that any key ends a prompt.
 std::uint8_t ControlCodeOf(WPARAM key) {
   switch (key) {
-    case VK_RIGHT: return 0x1C;
-    case VK_LEFT: return 0x1D;
-    case VK_UP: return 0x1E;
-    case VK_DOWN: return 0x1F;
-    case VK_HOME: return 0x0B;
-    case VK_END: return 0x05;
-    case VK_PRIOR: return 0x19;
-    case VK_NEXT: return 0x1A;
-    case VK_INSERT: return 0x12;
-    case VK_DELETE: return 0x7F;
+    case VK_RIGHT: return platform::key::kRight;
+    case VK_LEFT: return platform::key::kLeft;
+    case VK_UP: return platform::key::kUp;
+    case VK_DOWN: return platform::key::kDown;
+    case VK_HOME: return platform::key::kHome;
+    case VK_END: return platform::key::kEnd;
+    case VK_PRIOR: return platform::key::kPageUp;
+    case VK_NEXT: return platform::key::kPageDown;
+    case VK_INSERT: return platform::key::kInsert;
+    case VK_DELETE: return platform::key::kDelete;
     default: return key >= VK_F1 && key <= VK_F12 ? 0x01 : 0;
   }
 }
@@ -186,6 +187,10 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       return true;
     case WM_QUERYENDSESSION:
       result = TRUE;
+      return true;
+    case WM_ENDSESSION:
+      if (wparam != FALSE && events_ != nullptr) events_->SessionEnding();
+      result = 0;
       return true;
     case WM_DESTROY:
       Destroyed();

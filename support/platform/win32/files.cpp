@@ -84,6 +84,11 @@ ErrorCode FileSize(FileHandle file, std::uint64_t& size) {
   return 0;
 }
 
+ErrorCode TruncateFile(FileHandle file, std::uint64_t size) {
+  if (const ErrorCode failure = SeekFile(file, size)) return failure;
+  return SetEndOfFile(Native(file)) ? 0 : GetLastError();
+}
+
 void CloseFile(FileHandle file) {
   if (file != kNoFile) CloseHandle(Native(file));
 }
@@ -94,6 +99,13 @@ ErrorCode RemoveFile(const char* path) { return DeleteFileA(path) ? 0 : GetLastE
 bool FileExists(const char* path) {
   const DWORD attributes = GetFileAttributesA(path);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+PathKind KindOfPath(const char* path) {
+  const DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return PathKind::Folder;
+  return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? PathKind::Other : PathKind::File;
 }
 
 ErrorCode FullPath(const char* path, std::string& full) {
