@@ -81,13 +81,14 @@ class FirstFailure {
 
 ChannelObject SelectOutputChannel(std::int32_t channel) {
   const ChannelObject object = OpenObject(channel);
-  CurrentOutputTarget() = {OutputKind::Channel, object};
+  const bool console = object == kConsoleWindowDevice || object == kScreenDevice;
+  CurrentOutputTarget() = console ? OutputTarget{OutputKind::Console, 0} : OutputTarget{OutputKind::Channel, object};
   return object;
 }
 
 void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t length) {
   FileRecord* file = FileAt(object);
-  if (file == nullptr) return;  // the null device
+  if (file == nullptr) return;  // a device that takes nothing in
   if (file->kind == FileKind::Input || file->kind == FileKind::Record) RaiseError(error::kBadFileMode);
   const platform::ErrorCode failure = CollectOutput(*file, bytes, length);
   UpdatePrintColumn(*file->control, bytes, length);

@@ -10,9 +10,9 @@ FileRecord*& SlotEntry(ChannelObject object) {
 }
 }  // namespace
 
-void RaiseBadChannelNumber() { RaiseError(error::kBadChannelNumber); }
+void RaiseBadChannelNumber() { RaiseNumberedError(error::kBadChannelNumber); }
 
-void RaiseChannelNotOpen() { RaiseError(error::kChannelNotOpen); }
+void RaiseChannelNotOpen() { RaiseNumberedError(error::kChannelNotOpen); }
 
 ChannelObject ObjectOf(std::int32_t channel) { return ObjectEntry(channel); }
 void Bind(std::int32_t channel, ChannelObject object) { ObjectEntry(channel) = object; }
@@ -22,7 +22,7 @@ ChannelObject FreeFileSlot() {
   for (std::int32_t slot = 0; slot < kFileSlots; ++slot) {
     if (file_state.file_slots[static_cast<std::size_t>(slot)] == nullptr) return kFirstFileSlot + slot;
   }
-  RaiseError(error::kTooManyFiles);
+  RaiseNumberedError(error::kTooManyFiles);
 }
 
 void Register(ChannelObject object, FileRecord* record) { SlotEntry(object) = record; }

@@ -54,8 +54,15 @@ struct FileRecord {
   PendingOutput pending;
 };
 
-// The one device: "NUL" discards what is written and has nothing to read.
+// The devices have fixed objects below the disk files. Printing to the console window or the screen goes to the
+// console; the printer and serial ports, the null device and the keyboard take nothing in, and nothing can be read
+// from any of them.
+inline constexpr ChannelObject kConsoleWindowDevice = 1;  // output only: reading it is error 51
+inline constexpr ChannelObject kFirstPortDevice = 2;      // printer ports 2-4, serial ports 5-8: reading them is
+inline constexpr ChannelObject kLastPortDevice = 8;       // error 53
 inline constexpr ChannelObject kNullDevice = 9;
+inline constexpr ChannelObject kScreenDevice = 10;
+inline constexpr ChannelObject kKeyboardDevice = 11;
 inline constexpr ChannelObject kFirstFileSlot = 15;
 
 // The tables are read by every input and output statement, so the lookups are inline.

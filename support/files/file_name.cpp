@@ -2,8 +2,10 @@
 #include "files/file_name.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
+#include "files/channel_table.h"
 #include "statements/error_trap.h"
 
 void RequirePlainName(std::string_view given) {
@@ -27,8 +29,39 @@ FileName ParseFileName(std::string_view given) {
   return parsed;
 }
 
-bool IsDeviceName(std::string_view name) {
-  constexpr std::string_view kNull = "NUL";
-  return std::equal(name.begin(), name.end(), kNull.begin(), kNull.end(),
+namespace {
+
+struct DeviceName {
+  std::string_view name;
+  ChannelObject object;
+};
+
+constexpr std::array<DeviceName, 13> kDeviceNames{{
+    {"CON", kConsoleWindowDevice},
+    {"PRN", kFirstPortDevice},  // the first printer port
+    {"LPT1", kFirstPortDevice},
+    {"LPT2", kFirstPortDevice + 1},
+    {"LPT3", kFirstPortDevice + 2},
+    {"AUX", kFirstPortDevice + 3},  // the first serial port
+    {"COM1", kFirstPortDevice + 3},
+    {"COM2", kFirstPortDevice + 4},
+    {"COM3", kFirstPortDevice + 5},
+    {"COM4", kLastPortDevice},
+    {"NUL", kNullDevice},
+    {"CONOUT$", kScreenDevice},
+    {"CONIN$", kKeyboardDevice},
+}};
+
+bool SameIgnoringCase(std::string_view given, std::string_view device) {
+  return std::equal(given.begin(), given.end(), device.begin(), device.end(),
                     [](char a, char b) { return std::toupper(static_cast<unsigned char>(a)) == b; });
+}
+
+}  // namespace
+
+ChannelObject DeviceObjectOf(std::string_view name) {
+  for (const DeviceName& device : kDeviceNames) {
+    if (SameIgnoringCase(name, device.name)) return device.object;
+  }
+  return kNoObject;
 }

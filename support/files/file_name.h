@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "files/channels.h"
+#include "files/file_state.h"
+
 inline constexpr std::size_t kLongestFileName = 255;
 
 struct FileName {
@@ -17,4 +20,6 @@ struct FileName {
 FileName ParseFileName(std::string_view given);
 // Error 55 for a name over 255 bytes or with a NUL byte, which would name another file than the one given.
 void RequirePlainName(std::string_view given);
-bool IsDeviceName(std::string_view name);
+// The device object a name opens (case is ignored), or kNoObject for a disk file's name.
+ChannelObject DeviceObjectOf(std::string_view name);
+inline bool IsDeviceName(std::string_view name) { return DeviceObjectOf(name) != kNoObject; }

@@ -63,7 +63,7 @@ int ByteAt(FileRecord& file, std::uint64_t position) {
 
 FileRecord& InputFile(ChannelObject object) {
   FileRecord* file = FileAt(object);
-  if (file == nullptr) RaiseError(error::kInputPastEnd);  // the null device has nothing to read
+  if (file == nullptr) RaiseError(error::kInputPastEnd);  // nothing can be read from a device
   if (file->kind != FileKind::Input) RaiseError(error::kBadFileMode);
   if (ByteAt(*file, file->control->position) == kNoByte) RaiseError(error::kInputPastEnd);
   return *file;
@@ -200,7 +200,12 @@ bool TakePlainLine(FileRecord* file, StringDescriptor& destination) {
 
 }  // namespace
 
-void SelectInputChannel(std::int32_t channel) { file_state.input_object = OpenObject(channel); }
+void SelectInputChannel(std::int32_t channel) {
+  const ChannelObject object = OpenObject(channel);
+  if (object == kConsoleWindowDevice) RaiseError(error::kBadFileMode);
+  if (object >= kFirstPortDevice && object <= kLastPortDevice) RaiseError(error::kBadDevice);
+  file_state.input_object = object;
+}
 
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
@@ -214,13 +219,14 @@ void LineInput(StringDescriptor& destination) {
 
 std::int32_t EndOfFile(std::int32_t channel) {
   const ChannelObject object = OpenObject(channel);
+  if (object == kConsoleWindowDevice) RaiseError(error::kBadFileMode);
   FileRecord* file = FileAt(object);
-  if (file == nullptr) return -1;
+  if (file == nullptr) return -1;  // nothing can be read from a device
   const ControlBlock& control = *file->control;
   switch (file->kind) {
     case FileKind::Input: return AtMostOneByteLeft(*file) ? -1 : 0;
     case FileKind::Bytes8: return control.position >= control.size ? -1 : 0;
-    default: RaiseError(error::kBadFileMode);
+    default: RaiseNumberedError(error::kBadFileMode);
   }
 }
 

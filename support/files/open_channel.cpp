@@ -182,8 +182,8 @@ void OpenChannel(std::int32_t channel, std::int32_t share, std::int32_t mode) {
   CheckModeAndShare(mode, share);
   const FileName parsed = ParseFileName(popped.view());
   popped.Release();
-  if (IsDeviceName(parsed.name)) {
-    Bind(channel, kNullDevice);
+  if (const ChannelObject device = DeviceObjectOf(parsed.name); device != kNoObject) {
+    Bind(channel, device);
     return;
   }
   const std::uint16_t record_length = RecordLength(parsed, mode);

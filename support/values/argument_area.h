@@ -11,9 +11,23 @@ inline constexpr std::size_t kArgumentAreaSize = 65535;
 
 // Pops a string into a new string record and returns the record's descriptor (errors 89 and 7).
 StringDescriptor* MakeStringArgument();
-// Appends a single-precision record and returns the address of its value (errors 89 and 7).
+// Append a number record and return the address of its value (errors 89 and 7).
+std::int16_t* MakeInteger16Argument(std::int16_t value);
+std::int32_t* MakeInteger32Argument(std::int32_t value);
 float* MakeSingleArgument(float value);
-// Releases the count most recent records.
+double* MakeDoubleArgument(double value);
+
+// A fixed-length string's bytes, owned by the caller.
+struct FixedLengthBuffer {
+  std::uint32_t length;
+  std::uint8_t* data;
+};
+// Appends a record for a fixed-length string of the given kind (a pushed view or a fixed-length variable) and returns
+// its working string, which starts as a copy of the buffer's bytes and which the callee may read and replace. When
+// the record is released the working string goes back into the buffer, cut to its length or padded with spaces.
+// Errors 89 and 7.
+StringDescriptor* MakeFixedLengthArgument(StringKind kind, FixedLengthBuffer buffer);
+// Releases the count most recent records, copying working strings back into their fixed-length buffers.
 void ReleaseArguments(std::uint16_t count);
 // Releases the records made in the current frame, and any left behind by routines it called.
 void ReleaseFrameArguments();

@@ -1,6 +1,8 @@
 // Arrays: dimensioning, element addresses and release.
 #include "values/arrays.h"
 
+#include <cstring>
+
 #include "values/memory.h"
 #include "values/raise_error.h"
 #include "values/run_context.h"
@@ -48,10 +50,14 @@ void Allocate(ArrayDescriptor& descriptor, std::uint32_t element_size) {
     --registry.count;
     RaiseError(error::kOutOfMemory);
   }
-  // Zero-filled memory already holds 0 numbers; string elements become empty variables.
+  // Zero-filled memory already holds 0 numbers; string elements become empty variables, and fixed-length strings
+  // spaces.
   if (descriptor.element_kind == ElementKind::String) {
     auto* strings = static_cast<StringDescriptor*>(data);
     for (std::uint64_t index = 0; index < elements; ++index) strings[index] = {StringKind::Variable, 0, nullptr};
+  }
+  if (descriptor.element_kind == ElementKind::FixedLengthString) {
+    std::memset(data, ' ', static_cast<std::size_t>(elements * element_size));
   }
   descriptor.data = data;
 }

@@ -15,6 +15,7 @@ enum class ElementKind : std::uint8_t {
   Single = 2,
   Double = 3,
   String = 0x10,
+  FixedLengthString = 0x13,  // the element is its bytes: the element size is the string's length
   FixedSize = 0x40,
 };
 

@@ -17,7 +17,7 @@ std::int32_t RoundHalfAwayFromZero(double value) {
   return static_cast<std::int32_t>(rounded);
 }
 
-void RaiseOverflow() { RaiseError(error::kOverflow); }
+void RaiseOverflow() { RaiseNumberedError(error::kOverflow); }
 
 void CheckFloatingPoint() {
   // Clearing the flags is slow and most operations raise none: it is done only when there is something to clear.

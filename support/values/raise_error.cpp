@@ -6,7 +6,7 @@
 
 #include "values/run_context.h"
 
-void RaiseError(RuntimeErrorNumber number) {
+void RaiseNumberedError(RuntimeErrorNumber number) {
   std::feclearexcept(FE_ALL_EXCEPT);
   ErrorState& errors = Errors();
   if (errors.raising) throw RuntimeErrorSignal{};

@@ -227,6 +227,34 @@ TEST_F(Channels, TheNullDeviceSwallowsOutput) {
   EXPECT_EQ(ErrorOf([] { DeleteFile(); }), error::kBadFileName);
 }
 
+// A device name opens the device even for input, where a missing disk file would be error 63. Nothing is read from
+// a device: the console window is output only (51), the ports are error 53, the others have nothing to read.
+TEST_F(Channels, DeviceNamesOpenTheirDevices) {
+  const std::vector<std::string> console{"CON"};
+  const std::vector<std::string> ports{"lpt1", "LPT2", "Lpt3", "PRN", "COM1", "com2", "COM3", "COM4", "aux"};
+  const std::vector<std::string> empty{"NUL", "conout$", "CONIN$"};
+  const auto expect_input_error = [&](const std::vector<std::string>& names, RuntimeErrorNumber expected) {
+    for (const std::string& name : names) {
+      Open(name, 4, file_mode::kInput);
+      EXPECT_EQ(ErrorOf([] { NextLine(4); }), expected) << name;
+      Print(4, "taken in\r\n");
+      Close(4);
+      Push(name);
+      EXPECT_EQ(ErrorOf([] { DeleteFile(); }), error::kBadFileName) << name;
+    }
+  };
+  expect_input_error(console, error::kBadFileMode);
+  expect_input_error(ports, error::kBadDevice);
+  expect_input_error(empty, error::kInputPastEnd);
+
+  Open("CON", 5, file_mode::kOutput);
+  EXPECT_EQ(ErrorOf([] { EndOfFile(5); }), error::kBadFileMode);
+  Open("COM1", 6, file_mode::kAppend);
+  EXPECT_EQ(EndOfFile(6), -1);
+  EXPECT_EQ(OpenError("COM", 7, file_mode::kInput), error::kFileNotFound);
+  EXPECT_EQ(OpenError("LPT1X", 7, file_mode::kInput), error::kFileNotFound);
+}
+
 // The first line fills the read-ahead exactly, so a cut at the read position is met only by the next read.
 TEST_F(Channels, EndOfFileAndLineInputAgreeOnAFileCutShortWhileRead) {
   const std::string path = Path("cut.mbx");

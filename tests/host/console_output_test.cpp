@@ -36,6 +36,20 @@ TEST_F(ConsoleOutput, SeparatorsEndTheLineMoveToTheNextZoneOrDoNothing) {
   EXPECT_EQ(screen().cursor_column(), 0);
 }
 
+// The console window and the screen devices print on the console, with its zones, as the console itself does.
+TEST_F(ConsoleOutput, TheConsoleDevicesPrintOnTheConsole) {
+  Open("con", 2, file_mode::kOutput);
+  Open("CONOUT$", 3, file_mode::kAppend);
+  SelectOutputChannel(2);
+  PrintText("window", Separator::Zone);
+  SelectOutputChannel(3);
+  PrintText("screen", Separator::LineEnd);
+  EXPECT_EQ(RowText(screen(), 0), "window        screen");
+  const std::array<std::int32_t, 2> channels{2, 3};
+  CloseChannels(channels);
+  EXPECT_EQ(RowText(screen(), 1), "") << "closing a device writes no end-of-file mark";
+}
+
 TEST_F(ConsoleOutput, AZoneThatWouldNotLeaveAWholeZoneEndsTheLine) {
   PrintText(std::string(70, 'x'), Separator::Zone);
   EXPECT_EQ(screen().cursor_row(), 1);

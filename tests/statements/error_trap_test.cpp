@@ -93,6 +93,23 @@ TEST_F(Statements, RaisingRecordsAndThrowsAndTheCatcherEmptiesTheStack) {
   EXPECT_EQ(report.number, error::kOutOfMemory);
 }
 
+// Error number 0 is no error: the statement goes on, no handler runs and nothing is recorded.
+TEST_F(Statements, RaisingErrorZeroReturns) {
+  const Routine<Program> main(kQelvorinModule, {
+      OnErrorGoTo(10, "handler"),
+      {20, [](Program& p) {
+         RaiseError(0);
+         p.trail.push_back(20);
+       }},
+      {30, [](Program&) { return kExit; }},
+      {"handler", 100, RecordAndResumeNext},
+  });
+  EXPECT_EQ(Run(main), 0);
+  EXPECT_EQ(program.trail, (std::vector<int>{20}));
+  EXPECT_EQ(program.seen, 0);
+  EXPECT_FALSE(Errors().raising);
+}
+
 TEST_F(Statements, ResumeRetryRunsTheStatementAgainAndResumeAtGoesToALabel) {
   const Routine<Program> main(kQelvorinModule, {
       OnErrorGoTo(10, "retry"),

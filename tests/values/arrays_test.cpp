@@ -1,4 +1,6 @@
-// Arrays of strings: bounds, automatic dimensioning and release with their routine.
+// Arrays of strings and of fixed-length strings: bounds, automatic dimensioning and release with their routine.
+#include <string>
+
 #include "runtime_fixture.h"
 #include "statements/named_routine.h"
 #include "statements/statements.h"
@@ -29,6 +31,8 @@ class Arrays : public RuntimeTest {
   StringArray local;
   ArrayDescriptor descriptor;
   ArrayShape shape{};
+  ArrayDescriptor automatic;
+  ArrayShape automatic_shape{};
 };
 
 TEST_F(Arrays, BoundsAreCheckedAgainstTheUpperBound) {
@@ -68,6 +72,24 @@ TEST_F(Arrays, TheFirstIndexVariesFastest) {
   auto* element = static_cast<std::int32_t*>(ArrayElement(request));
   EXPECT_EQ(element - static_cast<std::int32_t*>(descriptor.data), 2 * 3 + 1);
   EXPECT_EQ(*element, 0);
+}
+
+// An element is the string's bytes: every one starts as spaces, dimensioned or not, and stays where it is put.
+TEST_F(Arrays, FixedLengthStringsStartAsSpaces) {
+  constexpr std::uint32_t kLength = 5;
+  DimensionRequest request{ElementKind::FixedLengthString, 1, kLength, &descriptor, &shape, {3}};
+  DimensionArray(request);
+  const std::string all(static_cast<const char*>(descriptor.data), 4 * kLength);
+  EXPECT_EQ(all, std::string(4 * kLength, ' '));
+  request.values = {2};
+  auto* third = static_cast<char*>(ArrayElement(request));
+  EXPECT_EQ(third - static_cast<char*>(descriptor.data), 2 * kLength);
+  third[0] = 'x';
+
+  DimensionRequest unset{ElementKind::FixedLengthString, 1, kLength, &automatic, &automatic_shape, {10}};
+  EXPECT_EQ(std::string(static_cast<const char*>(ArrayElement(unset)), kLength), "     ");
+  request.values = {2};
+  EXPECT_EQ(std::string(static_cast<const char*>(ArrayElement(request)), kLength), "x    ");
 }
 
 TEST_F(Arrays, DimensioningInsideTheErrorHandlerIs76) {

@@ -53,6 +53,11 @@ TEST_F(StringValues, FixedLengthDestinationsAreRefused) {
   EXPECT_EQ(ErrorOf([&] { AssignFromStack(fixed); }), error::kFixedLengthAssignment);
   EXPECT_EQ(string_stack::Depth(), 0);
   EXPECT_EQ(ErrorOf([&] { AssignConstant(fixed, "x"); }), error::kFixedLengthAssignment);
+  StringDescriptor padded{StringKind::FixedPadded, 0, nullptr};
+  const StringDescriptor source{StringKind::Variable, 0, nullptr};
+  EXPECT_EQ(ErrorOf([&] { AssignVariable(padded, source); }), error::kFixedLengthAssignment);
+  EXPECT_EQ(ErrorOf([&] { ClearString(padded); }), error::kFixedLengthAssignment);
+  EXPECT_EQ(padded.kind, StringKind::FixedPadded);
 }
 
 TEST_F(StringValues, Concatenation) {
