@@ -45,11 +45,8 @@ void ResetStatements() {
   statements.report_hook = nullptr;
 }
 
-void ResetHost() {
-  HostState& host = runtime.host;
-  host.run = RunState{};
-  host.spacing = false;
-}
+// The course of the run stays as the shutdown left it: a report that comes after the end is still ignored.
+void ResetHost() { runtime.host.spacing = false; }
 
 }  // namespace
 

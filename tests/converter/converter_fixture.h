@@ -32,6 +32,7 @@ class ConverterTest : public FileTest {
     CheckStackBalance(false);
     FileTest::TearDown();
     ReleaseRuntime();
+    HostRun() = RunState{};  // the next test is a new run
   }
 
   // Runs one local routine of the converter on the program values; the exit code of the run.

@@ -3,6 +3,7 @@
 #include "files/file_fixture.h"
 #include "host/error_report.h"
 #include "host/message_poll.h"
+#include "host/run_state.h"
 #include "host/runtime.h"
 #include "recording_window.h"
 
@@ -36,6 +37,7 @@ class HostFlush : public FileTest {
   }
   void TearDown() override {
     ReleaseRuntime();
+    HostRun() = RunState{};  // the next test is a new run
     FileTest::TearDown();
   }
 

@@ -150,6 +150,7 @@ class ConsoleTest : public RuntimeTest {
   void SetUp() override { OpenMainWindow(std::make_unique<RecordingWindow>(window)); }
   void TearDown() override {
     ReleaseRuntime();
+    HostRun() = RunState{};  // the next test is a new run
     RuntimeTest::TearDown();
   }
 

@@ -38,6 +38,7 @@ class ConsoleWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     ReleaseRuntime();
+    HostRun() = RunState{};  // the next test is a new run
   }
 
   static void Poll() { MainWindow()->window.Poll(MainWindowEvents()); }

@@ -7,6 +7,7 @@
 #include "host/error_report.h"
 #include "host/message_poll.h"
 #include "host/program_title.h"
+#include "host/run_state.h"
 #include "host/runtime.h"
 #include "host/text_format.h"
 #include "win32/recorded_calls.h"
@@ -28,6 +29,7 @@ TEST(ReportBoxes, TheReportOffersHelpAndThePromptIsAPlainExclamation) {
   EXPECT_EQ(calls.boxes[1].style, static_cast<UINT>(MB_ICONEXCLAMATION));
   EXPECT_EQ(calls.boxes[1].text, "\r\n" + std::string(texts::PressAnyKey));
   ReleaseRuntime();
+  HostRun() = RunState{};  // the next test is a new run
 }
 
 }  // namespace
