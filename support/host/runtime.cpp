@@ -23,7 +23,7 @@ void ResetFiles() {
 }
 
 void ResetValues() {
-  ReleaseArguments(ArgumentRecordCount());
+  DiscardArgumentArea();
   ReleaseAllArrays();
   ResetStringStack();
   string_space::Discard();

@@ -48,7 +48,6 @@ std::string_view CatchingLabel() {
   if (context.trap_label.empty() || context.frame >= errors.catch_limit) throw;
   errors.handler_frame = context.frame;
   errors.line = context.line;
-  errors.retry = context.statement;
   errors.resume_next = kNoStatement;
   errors.in_handler = true;
   errors.raising = false;

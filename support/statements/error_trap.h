@@ -25,8 +25,8 @@ Flow ResumeAt(std::size_t statement);
 void RestoreAfterError();
 
 // For the executor, inside its handler of RuntimeErrorSignal: the trap label when the current frame catches the
-// error, otherwise the signal is thrown on to the caller. The failing statement is kept for ResumeRetry; the
-// executor, which knows the statement list, then keeps the one after it for ResumeNext.
+// error, otherwise the signal is thrown on to the caller. The executor, which knows the statement list, then keeps
+// the failing statement for ResumeRetry and the one after it for ResumeNext.
 std::string_view CatchingLabel();
 
 // Gives an error no frame caught to its receiver.

@@ -112,12 +112,13 @@ template <class State>
 using Section = std::vector<Statement<State>>;
 
 // What the executor reads of an entry, resolved when the routine is built and packed together, one step per entry.
+// The steps lead to each other directly, so that going on costs no arithmetic.
 template <class State>
 struct Step {
   typename Statement<State>::Body body;
   typename Statement<State>::Test test;
-  std::uint32_t next;    // the statement after it in the order of execution
-  std::uint32_t target;  // where it jumps; for an Else, past its EndIf
+  const Step* next;    // the statement after it in the order of execution
+  const Step* target;  // where it jumps; for an Else, past its EndIf
   std::uint16_t line;
   EntryKind kind;
   bool jump_when;
@@ -134,6 +135,10 @@ class Routine {
   // The main program is assembled from sections, one per local routine, in the order of their lines.
   Routine(const ModuleBlock& module, std::initializer_list<Section<State>> sections)
       : Routine(module, Join(sections)) {}
+
+  // The steps point at each other: a routine stays where it was built.
+  Routine(const Routine&) = delete;
+  Routine& operator=(const Routine&) = delete;
 
   Routine(const ModuleBlock& module, Section<State> statements)
       : module_(&module),
@@ -153,7 +158,9 @@ class Routine {
   const ModuleBlock& module() const { return *module_; }
   std::size_t size() const { return size_; }
   // One step per entry and the End step after them.
-  const Step<State>* steps() const { return steps_.data(); }
+  const Step<State>* StepAt(std::size_t index) const { return steps_.data() + index; }
+  const Step<State>* End() const { return StepAt(size_); }
+  std::size_t IndexOf(const Step<State>* step) const { return static_cast<std::size_t>(step - steps_.data()); }
   std::string_view TargetLabelOf(std::size_t index) const { return statements_[index].target; }
 
   std::size_t IndexOf(std::string_view label) const {
@@ -258,17 +265,14 @@ class Routine {
 
   // The steps lead from statement to statement, past the markers between them.
   void PackSteps() {
-    if (size_ >= kNoStep) RejectRoutine("too many statements");
-    steps_.reserve(size_ + 1);
+    steps_.resize(size_ + 1);
     for (std::size_t index = 0; index < size_; ++index) {
       const Statement<State>& statement = statements_[index];
       const std::size_t target = statement.kind == EntryKind::Else ? branch_end_[index] : target_[index];
-      steps_.push_back({statement.body, statement.test, static_cast<std::uint32_t>(PastMarkers(next_[index])),
-                        static_cast<std::uint32_t>(PastMarkers(target)), statement.line, statement.kind,
-                        statement.jump_when});
+      steps_[index] = {statement.body, statement.test, StepAt(PastMarkers(next_[index])), StepAt(PastMarkers(target)),
+                       statement.line, statement.kind, statement.jump_when};
     }
-    const auto end = static_cast<std::uint32_t>(size_);
-    steps_.push_back({nullptr, nullptr, end, end, 0, EntryKind::End, true});
+    steps_[size_] = {nullptr, nullptr, End(), End(), 0, EntryKind::End, true};
   }
 
   std::string Where(std::size_t index) const {
@@ -284,31 +288,31 @@ class Routine {
   std::vector<std::size_t> branch_end_;  // of an ElseIf or Else: past its EndIf
   std::vector<std::size_t> next_;
   std::unordered_map<std::string_view, std::size_t> labels_;
-  static constexpr std::size_t kNoStep = UINT32_MAX;
   std::size_t size_;
   std::vector<Step<State>> steps_;
 };
 
-// Runs one of the rarer entries and returns the position of the entry that runs next.
+// Runs one of the rarer entries and returns the entry that runs next.
 template <class State>
-std::size_t RunRareEntry(const Routine<State>& routine, std::size_t index) {
-  const Step<State>& step = routine.steps()[index];
+const Step<State>* RunRareEntry(const Routine<State>& routine, const Step<State>* step) {
   // Only a label a routine starts or an error is caught at is met here: the steps lead past the others.
-  if (step.kind >= EntryKind::Else) return step.kind == EntryKind::Else ? step.target : index + 1;
-  StatementStart(index);
-  SetLine(step.line);
-  switch (step.kind) {
+  if (step->kind >= EntryKind::Else) return step->kind == EntryKind::Else ? step->target : step + 1;
+  StatementStart(step);
+  SetLine(step->line);
+  switch (step->kind) {
     case EntryKind::Exit:
-      return routine.size();
+      return routine.End();
     case EntryKind::Trap:
-      SetErrorTrap(routine.TargetLabelOf(index));
-      return step.next;
+      SetErrorTrap(routine.TargetLabelOf(routine.IndexOf(step)));
+      return step->next;
     case EntryKind::Resume:
-      return ResumeAt(step.target).statement;
+      return routine.StepAt(ResumeAt(routine.IndexOf(step->target)).statement);
     default:
-      return step.next;
+      return step->next;
   }
 }
+
+enum class StackCheck : bool { Off, On };
 
 // Runs a plain statement while tests check that it leaves the string stack as it found it.
 template <class State>
@@ -323,42 +327,41 @@ Flow RunBalanced(const Step<State>& step, State& state) {
 
 // Runs the statements from index on until the routine ends. Plain statements, block IFs, jumps and local routine
 // calls are nearly all that runs: they are handled here, most frequent first, and the End step is met only once.
-template <class State>
-void RunSteps(const Routine<State>& routine, std::size_t index, State& state) {
-  const Step<State>* const steps = routine.steps();
+// The tests' check of the string stack is chosen once per run of the steps, not at every statement.
+template <class State, StackCheck Check>
+void RunSteps(const Routine<State>& routine, const Step<State>* step, State& state) {
   for (;;) {
-    const Step<State>& step = steps[index];
-    const EntryKind kind = step.kind;
+    const EntryKind kind = step->kind;
     if (kind == EntryKind::Do) [[likely]] {
-      StatementStart(index);
-      SetLine(step.line);
-      const Flow flow = StackBalanceChecked() ? RunBalanced(step, state) : step.body(state);
+      StatementStart(step);
+      SetLine(step->line);
+      const Flow flow = Check == StackCheck::On ? RunBalanced(*step, state) : step->body(state);
       if (flow.kind == FlowKind::Next) [[likely]] {
-        index = step.next;
+        step = step->next;
       } else {
-        index = flow.kind == FlowKind::Jump ? flow.statement : routine.size();
+        step = flow.kind == FlowKind::Jump ? routine.StepAt(flow.statement) : routine.End();
       }
     } else if (kind == EntryKind::If || kind == EntryKind::ElseIf) {
-      StatementStart(index);
-      SetLine(step.line);
-      index = step.test(state) ? step.next : step.target;
+      StatementStart(step);
+      SetLine(step->line);
+      step = step->test(state) ? step->next : step->target;
     } else if (kind == EntryKind::Jump) {
-      StatementStart(index);
-      SetLine(step.line);
-      index = step.test != nullptr && step.test(state) != step.jump_when ? step.next : step.target;
+      StatementStart(step);
+      SetLine(step->line);
+      step = step->test != nullptr && step->test(state) != step->jump_when ? step->next : step->target;
     } else if (kind == EntryKind::GoSub) {
-      StatementStart(index);
-      SetLine(step.line);
-      CallRoutine(step.next);
-      index = step.target;
+      StatementStart(step);
+      SetLine(step->line);
+      CallRoutine(step->next);
+      step = step->target;
     } else if (kind == EntryKind::Return) {
-      StatementStart(index);
-      SetLine(step.line);
-      index = ReturnFromRoutine();
+      StatementStart(step);
+      SetLine(step->line);
+      step = static_cast<const Step<State>*>(ReturnFromRoutine());
     } else if (kind == EntryKind::End) {
       return;
     } else {
-      index = RunRareEntry(routine, index);
+      step = RunRareEntry(routine, step);
     }
   }
 }
@@ -367,10 +370,14 @@ void RunSteps(const Routine<State>& routine, std::size_t index, State& state) {
 template <class State>
 void RunRoutine(const Routine<State>& routine, State& state) {
   SetModule(routine.module());
-  std::size_t index = 0;
+  const Step<State>* step = routine.StepAt(0);
   for (;;) {
     try {
-      RunSteps(routine, index, state);
+      if (StackBalanceChecked()) {
+        RunSteps<State, StackCheck::On>(routine, step, state);
+      } else {
+        RunSteps<State, StackCheck::Off>(routine, step, state);
+      }
       return;
     } catch (const RuntimeErrorSignal&) {
       // As a protected call does: the stack is emptied on the way out, and a frame that catches the error also
@@ -378,9 +385,10 @@ void RunRoutine(const Routine<State>& routine, State& state) {
       RestoreAfterError();
       const std::string_view label = CatchingLabel();
       ReleaseFrameArguments();
-      const std::size_t failed = Errors().retry;
-      Errors().resume_next = failed < routine.size() ? routine.steps()[failed].next : kNoStatement;
-      index = routine.IndexOf(label);
+      const auto* failed = static_cast<const Step<State>*>(Context().statement);
+      Errors().retry = failed != nullptr ? routine.IndexOf(failed) : kNoStatement;
+      Errors().resume_next = failed != nullptr ? routine.IndexOf(failed->next) : kNoStatement;
+      step = routine.StepAt(routine.IndexOf(label));
     }
   }
 }

@@ -13,9 +13,9 @@ void SetPollHook(PollHook poll);
 // Reloads the countdown and runs the host's poll.
 void Poll();
 
-// Every statement calls these two first: StatementStart with its own position (where the handler of an error it
-// raises resumes), then SetLine. They run for every statement, so they are inline; only the poll is a call.
-inline void StatementStart(std::size_t statement) {
+// Every statement calls these two first: StatementStart with its own step (where the handler of an error it raises
+// resumes), then SetLine. They run for every statement, so they are inline; only the poll is a call.
+inline void StatementStart(const void* statement) {
   Context().statement = statement;
   if (--statement_state.poll_countdown == 0) [[unlikely]] Poll();
 }
@@ -25,14 +25,14 @@ inline void SetLine(std::uint16_t line) { Context().line = line; }
 // Local routines run on the caller's frame: the calling statement records where to come back with CallRoutine and
 // jumps to the routine; its last statement continues at ReturnFromRoutine(), after the call. A call and a return
 // come with every header line, so they are inline.
-inline void CallRoutine(std::size_t return_to) {
+inline void CallRoutine(const void* return_to) {
   StatementState& state = statement_state;
   if (state.routine_call_depth == kRoutineCallLimit) [[unlikely]] RaiseError(error::kTooManyNestedCalls);
   const RunContext& context = Context();
   state.routine_calls[state.routine_call_depth++] = {context.frame, context.line, return_to};
 }
 
-inline std::size_t ReturnFromRoutine() {
+inline const void* ReturnFromRoutine() {
   StatementState& state = statement_state;
   RunContext& context = Context();
   const std::size_t depth = state.routine_call_depth;

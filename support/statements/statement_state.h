@@ -21,7 +21,7 @@ inline constexpr std::size_t kRoutineCallLimit = 128;
 struct RoutineCall {
   std::uint32_t frame;
   std::uint16_t line;
-  std::size_t return_to;
+  const void* return_to;  // the executor's step after the call
 };
 
 // Room kept free below every frame, as the locals of a routine must leave it untouched.

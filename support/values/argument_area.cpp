@@ -78,8 +78,8 @@ std::byte* Append(RecordKind kind) {
   if (size > kArgumentAreaSize - arguments.used) RaiseError(error::kArgumentAreaFull);
   if (arguments.area == nullptr) {
     // Records are written whole before they are read, and the area comes and goes with every call that makes
-    // one, so it is not filled.
-    arguments.area = static_cast<std::byte*>(memory::AllocateUnfilled(kArgumentAreaSize));
+    // one, so it is not filled, and its block is kept for the next call.
+    arguments.area = static_cast<std::byte*>(memory::AllocateReusable(kArgumentAreaSize, arguments.kept));
     if (arguments.area == nullptr) RaiseError(error::kOutOfMemory);
   }
   const std::size_t offset = arguments.used;
@@ -95,7 +95,7 @@ void TruncateAt(std::size_t offset, std::uint16_t first) {
   arguments.used = static_cast<std::uint16_t>(offset);
   arguments.record_count = first;
   if (arguments.record_count == 0) {
-    memory::Free(arguments.area);
+    memory::FreeReusable(arguments.area, arguments.kept);
     arguments.area = nullptr;
   }
 }
@@ -105,8 +105,8 @@ void TruncateAt(std::size_t offset, std::uint16_t first) {
 StringDescriptor* MakeStringArgument() {
   PoppedString value;
   auto* descriptor = new (Append(RecordKind::String)) StringDescriptor{StringKind::Variable, 0, nullptr};
-  PushPartOf(value, 0, value.length());
-  AssignFromStack(*descriptor);
+  // The record's string is a copy the callee may replace: a temporary is one already, and becomes the record's.
+  value.AssignTo(*descriptor);
   return descriptor;
 }
 
@@ -147,6 +147,11 @@ void ReleaseFrameArguments() {
     ++index;
   }
   if (offset < arguments.used) TruncateAt(offset, index);
+}
+
+void DiscardArgumentArea() {
+  ReleaseArguments(arguments.record_count);
+  memory::DropKept(arguments.kept);
 }
 
 std::uint16_t ArgumentRecordCount() { return arguments.record_count; }

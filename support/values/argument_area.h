@@ -32,5 +32,8 @@ void ReleaseArguments(std::uint16_t count);
 // Releases the records made in the current frame, and any left behind by routines it called.
 void ReleaseFrameArguments();
 
+// Releases every record and gives the area's block back to the system (the end of a run).
+void DiscardArgumentArea();
+
 std::uint16_t ArgumentRecordCount();
 std::uint16_t ArgumentBytesUsed();

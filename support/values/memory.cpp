@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 #include "values/value_state.h"
 
@@ -47,6 +48,28 @@ void Free(void* block) {
   if (block == nullptr) return;
   std::free(block);
   --state.live;
+}
+
+void* AllocateReusable(std::size_t bytes, void*& kept) {
+  if (kept == nullptr) return AllocateUnfilled(bytes);
+  if (!Grant(bytes)) return nullptr;
+  ++state.live;
+  return std::exchange(kept, nullptr);
+}
+
+void FreeReusable(void* block, void*& kept) {
+  if (block == nullptr) return;
+  if (kept != nullptr) {
+    Free(block);
+    return;
+  }
+  kept = block;
+  --state.live;
+}
+
+void DropKept(void*& kept) {
+  std::free(kept);
+  kept = nullptr;
 }
 
 void RefuseAfter(std::size_t requests) { state.requests_left = requests; }

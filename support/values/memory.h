@@ -14,6 +14,14 @@ void* AllocateUnfilled(std::size_t bytes);
 void* Resize(void* block, std::size_t bytes);
 void Free(void* block);
 
+// A block that comes and goes many times a second (the argument area, with every call that makes a record) is put
+// aside when freed and handed out again at its next request. The counters and the refusal controls see a request
+// and a free as ever; only the system's allocator is spared. `kept` holds the block put aside.
+void* AllocateReusable(std::size_t bytes, void*& kept);
+void FreeReusable(void* block, void*& kept);
+// Gives the block put aside back to the system (the end of a run).
+void DropKept(void*& kept);
+
 // Refusal controls. Refusing after n allows n more requests, then refuses every one until StopRefusing.
 void RefuseAfter(std::size_t requests);
 // Refuses every request for more than the given number of bytes.

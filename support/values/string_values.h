@@ -96,6 +96,11 @@ class PoppedString {
     if (!released_ && IsTemporary(string_)) ReleaseString(string_);
     released_ = true;
   }
+  // Gives the operand to a variable: a temporary's bytes change owner, a variable's are copied.
+  void AssignTo(StringDescriptor& destination) {
+    released_ = true;
+    AssignPopped(destination, string_);
+  }
 
  private:
   StringDescriptor string_;

@@ -23,7 +23,7 @@ struct RunContext {
   std::uint32_t frame = 0;  // nesting depth of named routines; 0 at main level
   std::string_view trap_label;  // empty: no trap armed
   std::uint16_t line = 0;
-  std::size_t statement = kNoStatement;  // the statement under way
+  const void* statement = nullptr;  // the executor's step under way; null before the first
   const ModuleBlock* module = nullptr;
   const void* local_low = nullptr;
   const void* local_high = nullptr;
@@ -91,6 +91,7 @@ struct MemoryState {
 // The by-reference argument records, packed in one area that comes and goes with them.
 struct ArgumentAreaState {
   std::byte* area = nullptr;
+  void* kept = nullptr;  // the area's block while no record is there, for the next call
   std::uint16_t record_count = 0;
   std::uint16_t used = 0;
 };

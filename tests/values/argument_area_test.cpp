@@ -5,6 +5,9 @@
 
 #include "runtime_fixture.h"
 #include "values/argument_area.h"
+#include "values/memory.h"
+#include "values/string_space.h"
+#include "values/string_stack.h"
 
 namespace {
 
@@ -35,6 +38,36 @@ TEST_F(ArgumentArea, NumberRecordsHoldWhatTheCalleeWrites) {
   EXPECT_EQ(ArgumentRecordCount(), 4);
   ReleaseArguments(4);
   EXPECT_EQ(ArgumentBytesUsed(), 0);
+}
+
+// A computed argument is a temporary already: the record takes its bytes over instead of storing them again.
+TEST_F(ArgumentArea, AComputedStringBecomesTheRecordsOwn) {
+  Push("computed");
+  const std::size_t used = string_space::UsedBytes();
+  StringDescriptor* argument = MakeStringArgument();
+  EXPECT_EQ(TextOf(*argument), "computed");
+  EXPECT_EQ(string_stack::Depth(), 0);
+  EXPECT_EQ(string_space::UsedBytes(), used);
+  EXPECT_EQ(string_space::OwnerOf(argument->data), argument);
+  ReleaseArguments(1);
+}
+
+// The area's block is kept for the next call, but to the counters and the refusal controls it still comes and goes
+// with its records.
+TEST_F(ArgumentArea, TheAreaKeptForTheNextCallIsStillRequestedAndMayBeRefused) {
+  MakeSingleArgument(1.0f);
+  ReleaseArguments(1);
+  const std::size_t granted = memory::GrantedRequests();
+  const std::size_t live = memory::LiveBlocks();
+  float* value = MakeSingleArgument(2.0f);
+  EXPECT_EQ(*value, 2.0f);
+  EXPECT_EQ(memory::GrantedRequests(), granted + 1);
+  EXPECT_EQ(memory::LiveBlocks(), live + 1);
+  ReleaseArguments(1);
+  EXPECT_EQ(memory::LiveBlocks(), live);
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([] { MakeSingleArgument(3.0f); }), error::kOutOfMemory);
+  EXPECT_EQ(ArgumentRecordCount(), 0);
 }
 
 TEST_F(ArgumentArea, AFixedLengthStringGoesBackCutOrPaddedWithSpaces) {
