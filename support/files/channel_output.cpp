@@ -29,6 +29,15 @@ void UpdatePrintColumn(ControlBlock& control, const std::uint8_t* bytes, std::si
   control.print_column = line_start != bytes ? after : control.print_column + after;
 }
 
+// A printed item collected without its line end is counted into the column only when the column is asked for or
+// the collected bytes are about to move: nearly always the line end of its statement follows and sets it to 0.
+void SettleColumn(FileRecord& file) {
+  PendingOutput& pending = file.pending;
+  if (!pending.column_unscanned) return;
+  pending.column_unscanned = false;
+  UpdatePrintColumn(*file.control, pending.bytes + pending.column_scan_from, pending.length - pending.column_scan_from);
+}
+
 platform::ErrorCode WriteEndMark(FileRecord& file) {
   const std::uint8_t mark = kEndOfFileMark;
   const platform::ErrorCode failure = CollectOutput(file, &mark, 1);
@@ -39,6 +48,7 @@ platform::ErrorCode WriteEndMark(FileRecord& file) {
 // write failure. A failed write cuts the file back to its whole records and drops what was pending, the mark with
 // it: the mark is then written once more, alone.
 platform::ErrorCode Close(FileRecord& file) {
+  SettleColumn(file);
   platform::ErrorCode failure = 0;
   if (file.kind == FileKind::Output || file.kind == FileKind::Append) {
     failure = WriteEndMark(file);
@@ -90,6 +100,7 @@ void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t len
   FileRecord* file = FileAt(object);
   if (file == nullptr) return;  // a device that takes nothing in
   if (file->kind == FileKind::Input || file->kind == FileKind::Record) RaiseError(error::kBadFileMode);
+  SettleColumn(*file);
   const platform::ErrorCode failure = CollectOutput(*file, bytes, length);
   UpdatePrintColumn(*file->control, bytes, length);
   if (failure != 0) RaiseError(ReadWriteFailureError(failure));
@@ -102,20 +113,25 @@ bool CollectPrintedItem(ChannelObject object, const std::uint8_t* text, std::siz
   std::uint8_t* room = RoomInBuffer(*file, total);
   if (room == nullptr) return false;
   if (length > 0) std::memcpy(room, text, length);
+  PendingOutput& pending = file->pending;
   if (end == ItemEnd::LineEnd) {
     room[length] = 0x0D;
     room[length + 1] = kLineFeed;
     file->control->print_column = 0;
-  } else {
-    UpdatePrintColumn(*file->control, text, length);
+    pending.column_unscanned = false;
+  } else if (!pending.column_unscanned) {
+    pending.column_unscanned = true;
+    pending.column_scan_from = pending.length;
   }
-  file->pending.length += static_cast<std::uint32_t>(total);
+  pending.length += static_cast<std::uint32_t>(total);
   return true;
 }
 
 std::uint32_t ChannelColumn(ChannelObject object) {
-  const FileRecord* file = FileAt(object);
-  return file == nullptr ? 0 : file->control->print_column;
+  FileRecord* file = FileAt(object);
+  if (file == nullptr) return 0;
+  SettleColumn(*file);
+  return file->control->print_column;
 }
 
 std::uint32_t ChannelWidth(ChannelObject object) {
@@ -131,14 +147,20 @@ void MarkRecordEnd(std::int32_t channel) {
 void FlushChannels() {
   FirstFailure failure;
   for (ChannelObject object = kFirstFileSlot; object < kFirstFileSlot + kFileSlots; ++object) {
-    if (FileRecord* file = FileAt(object)) failure.Note(WriteWholeRecords(*file));
+    if (FileRecord* file = FileAt(object)) {
+      SettleColumn(*file);
+      failure.Note(WriteWholeRecords(*file));
+    }
   }
   failure.RaiseIfAny();
 }
 
 void DropUnfinishedRecords() {
   for (ChannelObject object = kFirstFileSlot; object < kFirstFileSlot + kFileSlots; ++object) {
-    if (FileRecord* file = FileAt(object)) DropUnfinishedRecord(*file);
+    if (FileRecord* file = FileAt(object)) {
+      SettleColumn(*file);
+      DropUnfinishedRecord(*file);
+    }
   }
 }
 

@@ -43,6 +43,9 @@ struct PendingOutput {
   std::uint32_t length;
   std::uint32_t record_end;  // the first record_end bytes end with a whole record
   std::uint64_t whole_end;   // the file holds whole records up to this offset; past it, part of one at most
+  // The print column has not counted the collected bytes from column_scan_from on yet.
+  bool column_unscanned;
+  std::uint32_t column_scan_from;
 };
 
 struct FileRecord {

@@ -214,6 +214,28 @@ TEST_F(ChannelOutput, TheColumnCountsFromTheLastLineFeedOfAnItem) {
   EXPECT_EQ(Read(path), "ab\ncd\nefg" + std::string(11, ' ') + "q\nr" + std::string(13, ' ') + "\x1A");
 }
 
+// The column of items printed without a line end is counted before their bytes leave the buffer, whether a later
+// item sends them out or the records are written between statements.
+TEST_F(ChannelOutput, TheColumnOutlastsTheBufferGoingOut) {
+  const std::string path = Path("later.ren");
+  Open(path, 3, file_mode::kOutput);
+  SelectOutputChannel(3);
+  const std::string record(1000, 'a');
+  PrintText(record, Separator::LineEnd);
+  MarkRecordEnd(3);
+  const std::string filler(kOutputBufferSize - (record.size() + 2) - 2 - 3, 'b');
+  PrintText(filler, Separator::LineEnd);
+  PrintText("p\nq", Separator::None);
+  PrintText("rs", Separator::Zone);
+  MarkRecordEnd(3);
+  PrintText("tu", Separator::None);
+  FlushChannels();
+  PrintText("v", Separator::Zone);
+  Close(3);
+  EXPECT_EQ(Read(path), record + "\r\n" + filler + "\r\np\nqrs" + std::string(11, ' ') + "tuv" + std::string(11, ' ') +
+                            "\x1A");
+}
+
 // A channel given a width has every item formatted, and cut at the width.
 TEST_F(ChannelOutput, AWidthOnTheChannelCutsItsItems) {
   const std::string path = Path("width.ren");
