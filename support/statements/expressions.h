@@ -51,7 +51,16 @@ struct StringConstantOperand : StringExpressionTag {
 
 inline StringVariableOperand StringOperand(StringDescriptor& variable) { return {{}, &variable}; }
 inline StringConstantOperand StringOperand(std::string_view text) { return {{}, text}; }
-inline StringConstantOperand StringOperand(const char* text) { return {{}, text}; }
+template <class Text>
+  requires std::is_same_v<std::remove_cvref_t<Text>, const char*> || std::is_same_v<std::remove_cvref_t<Text>, char*>
+StringConstantOperand StringOperand(Text&& text) {
+  return {{}, text};
+}
+// A string literal's length is known when the program is built: its array holds the bytes and the closing NUL.
+template <std::size_t N>
+StringConstantOperand StringOperand(const char (&literal)[N]) {
+  return {{}, std::string_view(literal, N - 1)};
+}
 template <StringExpression E>
 std::remove_cvref_t<E> StringOperand(E&& expression) {
   return expression;
