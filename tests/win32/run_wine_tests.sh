@@ -175,30 +175,33 @@ press alt+F4
 finish
 check "closing the window at the report ends the run with status 1 (got $status)" test "$status" = 1
 
-# Ctrl+C while a long mailbox converts: the interrupt prompt, a key, the break status.
+# Ctrl+C, and Ctrl+Break, while a long mailbox converts: the interrupt prompt, a key, the break status.
 for _ in $(seq 400); do cat "$GOLDEN/body.mbx"; done >"$WORK/part.mbx"
 for _ in $(seq 20); do cat "$WORK/part.mbx"; done >"$DATA/long.mbx"
-"$WINE" "$BUILD/qelvorin.exe" >"$WORK/break.log" 2>&1 &
-APP=$!
-answer "$OPEN_TITLE" long.mbx Return && answer "$SAVE_FIRST" long.ren Return
-sleep 0.5
-press ctrl+c
-interrupted=''
-for _ in $(seq 50); do
-  interrupted=$(console_text) || interrupted=''
-  grep -qF "$(catalogue PressAnyKey)" <<<"$interrupted" && break
-  sleep 0.2
+for break_key in ctrl+c ctrl+Break; do
+  rm -f "$DATA/long.ren"
+  "$WINE" "$BUILD/qelvorin.exe" >"$WORK/break.log" 2>&1 &
+  APP=$!
+  answer "$OPEN_TITLE" long.mbx Return && answer "$SAVE_FIRST" long.ren Return
+  sleep 0.5
+  press "$break_key"
+  interrupted=''
+  for _ in $(seq 50); do
+    interrupted=$(console_text) || interrupted=''
+    grep -qF "$(catalogue PressAnyKey)" <<<"$interrupted" && break
+    sleep 0.2
+  done
+  check "$break_key shows the interrupt prompt" grep -qE "^$(catalogue Interrupted) Qelvorin\[[0-9]+行\] *$" <<<"$interrupted"
+  press space
+  finish
+  check "a key after the interrupt ends the run with the break status (got $status)" test "$status" = 130
+  # The whole records printed before the interrupt are in the file, which is closed with its end-of-file mark; the
+  # record under way is dropped.
+  check "the interrupted card file begins with the first records" \
+    cmp -n "$(( $(stat -c %s "$GOLDEN/body.ren") - 1 ))" "$DATA/long.ren" "$GOLDEN/body.ren"
+  check "the interrupted card file ends with a record end and its mark" \
+    test "$(tail -c 7 "$DATA/long.ren" | od -An -tx1 | tr -d ' \n')" = 23450d0a0d0a1a
 done
-check "Ctrl+C shows the interrupt prompt" grep -qE "^$(catalogue Interrupted) Qelvorin\[[0-9]+行\] *$" <<<"$interrupted"
-press space
-finish
-check "a key after the interrupt ends the run with the break status (got $status)" test "$status" = 130
-# The whole records printed before the interrupt are in the file, which is closed with its end-of-file mark; the
-# record under way is dropped.
-check "the interrupted card file begins with the first records" \
-  cmp -n "$(( $(stat -c %s "$GOLDEN/body.ren") - 1 ))" "$DATA/long.ren" "$GOLDEN/body.ren"
-check "the interrupted card file ends with a record end and its mark" \
-  test "$(tail -c 7 "$DATA/long.ren" | od -An -tx1 | tr -d ' \n')" = 23450d0a0d0a1a
 
 # Batch runs: the dialogs answered from the command line, the window showing the console meanwhile.
 batch() { "$WINE" "$BUILD/qelvorin.exe" "$@" >>"$WORK/batch.log" 2>&1 || echo $?; }
