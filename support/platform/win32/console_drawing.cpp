@@ -39,7 +39,8 @@ bool ConsoleWindow::CreateBackingPicture() {
   const RECT whole{0, 0, kColumns * cell_width_, kRows * cell_height_};
   const HDC window_context = GetDC(window_);
   const HDC memory = CreateCompatibleDC(window_context);
-  const HBITMAP picture = memory != nullptr ? Calls().create_bitmap(window_context, whole.right, whole.bottom) : nullptr;
+  const HBITMAP picture =
+      memory != nullptr ? Calls().create_bitmap(window_context, whole.right, whole.bottom) : nullptr;
   ReleaseDC(window_, window_context);
   if (picture == nullptr) {
     if (memory != nullptr) DeleteDC(memory);
