@@ -113,6 +113,15 @@ console_text() {  # the console's text, copied by its system-menu command as ano
   "$WINE" "$BUILD/send_system_command.exe" K7V2CLASS 0x67 || return 1
   timeout 5 xclip -o -selection clipboard
 }
+prompt_text() {  # the console's text once it asks for a key (10 s), or the last text seen
+  local text=''
+  for _ in $(seq 50); do
+    text=$(console_text) || text=''
+    grep -qF "$(catalogue PressAnyKey)" <<<"$text" && break
+    sleep 0.2
+  done
+  printf '%s\n' "$text"
+}
 press() {  # KEY: a key pressed in the console window
   local main
   main=$(window qelvorin) && xdotool windowfocus --sync "$main" && xdotool key "$1"
@@ -165,12 +174,7 @@ check "the card file holds both mailboxes, byte for byte" cmp "$DATA/out.ren" "$
 APP=$!
 check "the open dialog takes the cut mailbox" answer "$OPEN_TITLE" truncated_body.mbx Return
 check "the save dialog takes its card file" answer "$SAVE_FIRST" cut.ren Return
-report=''
-for _ in $(seq 50); do
-  report=$(console_text) || report=''
-  grep -qF "$(catalogue PressAnyKey)" <<<"$report" && break
-  sleep 0.2
-done
+report=$(prompt_text)
 printf '%s\n' "$report" >"$ARTEFACTS/report.txt"
 check "the report names the error" grep -qE "^Qelvorin \[[0-9]+行\]:エラー\[54\]$" <<<"$report"
 check "the report has the library's message" grep -qxF "$(grep '^InputPastEnd|' "$ROOT/support/messages/messages.txt" | cut -d'|' -f2-)" <<<"$report"
@@ -183,7 +187,7 @@ check "the records before the cut are kept whole" cmp "$DATA/cut.ren" "$GOLDEN/t
 "$WINE" "$BUILD/qelvorin.exe" >>"$WORK/error.log" 2>&1 &
 APP=$!
 answer "$OPEN_TITLE" truncated_body.mbx Return && answer "$SAVE_FIRST" cut2.ren Return
-for _ in $(seq 50); do console_text | grep -qF "$(catalogue PressAnyKey)" && break; sleep 0.2; done
+prompt_text >/dev/null
 press alt+F4
 finish
 check "closing the window at the report ends the run with status 1 (got $status)" test "$status" = 1
@@ -198,12 +202,7 @@ for break_key in ctrl+c ctrl+Break; do
   answer "$OPEN_TITLE" long.mbx Return && answer "$SAVE_FIRST" long.ren Return
   sleep 0.5
   press "$break_key"
-  interrupted=''
-  for _ in $(seq 50); do
-    interrupted=$(console_text) || interrupted=''
-    grep -qF "$(catalogue PressAnyKey)" <<<"$interrupted" && break
-    sleep 0.2
-  done
+  interrupted=$(prompt_text)
   check "$break_key shows the interrupt prompt" grep -qE "^$(catalogue Interrupted) Qelvorin\[[0-9]+行\] *$" <<<"$interrupted"
   press space
   finish
