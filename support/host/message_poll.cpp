@@ -80,6 +80,7 @@ void KeyPrompt(PromptKind kind) {
     platform::ShowLoneMessageBox(text, BoxCaption(), platform::BoxIcon::Exclamation);
     return;
   }
+  const bool was_disabled = host->window.EnableForPrompt();
   WriteText(*host, text);
   host->keys.Clear();
   host->window.Invalidate();
@@ -88,7 +89,9 @@ void KeyPrompt(PromptKind kind) {
   while (!host->keys.HasKey() && !run.quit && host->window.WaitForKey(MainWindowEvents())) {
   }
   EndIfQuit();
+  if (was_disabled) host->window.DisableAfterPrompt();
   host->screen.SetCursorShown(cursor_shown);
   host->keys.Clear();
   WriteText(*host, kLineEnd);
+  host->window.CloseHelp();
 }

@@ -5,10 +5,13 @@
 #include "host/error_report.h"
 #include "host/main_window.h"
 #include "host/message_poll.h"
+#include "host/program_title.h"
 #include "host/run_state.h"
 #include "host/runtime.h"
+#include "host/runtime_options.h"
 #include "statements/error_trap.h"
 #include "statements/statement_hook.h"
+#include "texts.h"
 
 namespace {
 
@@ -19,11 +22,22 @@ void Shutdown() {
   ReleaseRuntime();
 }
 
+// The main window's picture behind its cells. Without it the run goes on, the cells drawn over the plain
+// background.
+void CreateBackingPicture() {
+  HostWindow* host = MainWindow();
+  if (host == nullptr || kRuntimeOptions.no_backing_picture == 1) return;
+  if (!host->window.CreateBackingPicture()) {
+    host->window.ShowMessageBox(texts::StartFailure5, BoxCaption(), platform::BoxIcon::Hand);
+  }
+}
+
 }  // namespace
 
 int RunPhase(const ProgramEntry& program) {
   SetPollHook(PollHost);
   SetErrorReportHook(ReportError);
+  CreateBackingPicture();
   int status = 0;
   try {
     status = program();

@@ -15,8 +15,10 @@ class MainEvents final : public platform::WindowEvents {
     HostWindow* host = MainWindow();
     if (host == nullptr) return;
     if (!host->keys.Store(key)) host->window.Beep();
-    if (key == kBreakKey) HostRun().break_pending = true;
+    if (key == kBreakKey) BreakPressed();
   }
+
+  void BreakPressed() override { HostRun().break_pending = true; }
 
   void PaintRequested() override {
     if (HostWindow* host = MainWindow()) host->screen.Paint();

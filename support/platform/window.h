@@ -58,6 +58,8 @@ class WindowEvents {
   // The system ends the session: the process may be ended as soon as the window has answered, so the host closes
   // its files at once, with their whole records and their end-of-file mark.
   virtual void SessionEnding() = 0;
+  // The break key came as a key of its own (Ctrl+Break), not as the character Ctrl+C.
+  virtual void BreakPressed() = 0;
 
  protected:
   ~WindowEvents() = default;
@@ -89,6 +91,17 @@ class Window {
   virtual void Beep() = 0;
   // A run-time error report, given in full once more for a window whose console the user may not be watching.
   virtual void EchoReport(std::string_view text) = 0;
+
+  // The picture behind the cells, made at the start of the run: the whole screen in the background colour. False
+  // when it cannot be made; the cells are then drawn over the plain background. A display without pictures (a
+  // terminal) has nothing to make.
+  virtual bool CreateBackingPicture() { return true; }
+  // A prompt needs the keyboard: a disabled window is enabled and given the focus; true when it was disabled, so
+  // that the prompt can disable it again after its key. Windows that are never disabled have nothing to do.
+  virtual bool EnableForPrompt() { return false; }
+  virtual void DisableAfterPrompt() {}
+  // Closes the reference help opened on the error, if the platform has one.
+  virtual void CloseHelp() {}
 };
 
 // How the console is shown: as the platform's window, or forced to a plain transcript of its rows (batch runs),

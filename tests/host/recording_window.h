@@ -41,6 +41,13 @@ struct Recording {
   std::string clipboard;
   std::string echoed;
   bool closed = false;
+  // The backing picture: whether it can be made, and how often it was.
+  bool picture_possible = true;
+  int pictures = 0;
+  // A disabled window; whether each wait found it enabled; how often the reference help was closed.
+  bool disabled = false;
+  std::vector<bool> seen_enabled;
+  int help_closes = 0;
 
   // Each poll hands over the next batch of keys, or a close when the batch is "close".
   std::deque<std::string> poll_keys;
@@ -92,6 +99,7 @@ class RecordingWindow : public platform::Window {
   }
   bool WaitForKey(platform::WindowEvents& events) override {
     ++r_.waits;
+    r_.seen_enabled.push_back(!r_.disabled);
     r_.seen.push_back(r_.screen);
     r_.seen_caret_x.push_back(r_.caret_x);
     if (!r_.wait_keys.empty()) {
@@ -114,6 +122,17 @@ class RecordingWindow : public platform::Window {
   }
   void Beep() override { ++r_.beeps; }
   void EchoReport(std::string_view text) override { r_.echoed += text; }
+  bool CreateBackingPicture() override {
+    ++r_.pictures;
+    return r_.picture_possible;
+  }
+  bool EnableForPrompt() override {
+    const bool was_disabled = r_.disabled;
+    r_.disabled = false;
+    return was_disabled;
+  }
+  void DisableAfterPrompt() override { r_.disabled = true; }
+  void CloseHelp() override { ++r_.help_closes; }
 
  private:
   static void Hand(const std::string& keys, platform::WindowEvents& events) {

@@ -164,6 +164,28 @@ TEST_F(HostRun, WithoutTheLibraryTheReportLineStandsAlone) {
   EXPECT_EQ(window.Row(2), texts::PressAnyKey);
 }
 
+TEST_F(HostRun, TheReportPromptEnablesADisabledWindowUntilItsKeyAndThenClosesTheHelp) {
+  window.disabled = true;
+  const Routine<Program> routine(kQelvorinModule, {{10, [](Program&) { RaiseError(error::kOverflow); }}});
+  EXPECT_EQ(Run(routine), 1);
+  EXPECT_EQ(window.seen_enabled, std::vector<bool>{true});
+  EXPECT_TRUE(window.disabled) << "disabled again after the key";
+  EXPECT_EQ(window.help_closes, 1);
+}
+
+TEST_F(HostRun, TheRunBeginsWithTheBackingPicture) {
+  EXPECT_EQ(Run(Counted(2)), 0);
+  EXPECT_EQ(window.pictures, 1);
+  EXPECT_TRUE(window.boxes.empty());
+}
+
+TEST_F(HostRun, ABackingPictureThatCannotBeMadeIsToldAndTheRunGoesOn) {
+  window.picture_possible = false;
+  EXPECT_EQ(Run(Counted(2)), 0);
+  EXPECT_EQ(program.statements_run, 2);
+  EXPECT_EQ(window.boxes, std::vector<std::string>{"QELVORIN.EXE|" + std::string(texts::StartFailure5)});
+}
+
 TEST_F(HostRun, NobodyAtTheKeyboardEndsThePromptAtOnce) {
   window.wait_answer = "";
   const Routine<Program> routine(kQelvorinModule, {{10, [](Program&) { RaiseError(error::kOverflow); }}});

@@ -1,22 +1,30 @@
-// The console as a real window (under Wine on the test's virtual display): its class, size and system menu, the
-// text screen drawn into it and copied to the clipboard, scroll bars when it is smaller, keys, a close and the end
-// of the session; and the executable's exports and icon. Skipped where no window can be made (no display).
+// The console as a real window (under Wine on the test's virtual display): its classes, palette, form name, size
+// and system menu, the text screen drawn into it and copied to the clipboard as text and as a picture, scroll bars
+// when it is smaller, keys, the prompt, a close and the end of the session; and the executable's exports and
+// resources. Skipped where no window can be made (no display).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "files/channels.h"
 #include "host/install_folder.h"
 #include "host/main_window.h"
+#include "host/message_poll.h"
+#include "host/program_title.h"
+#include "host/run_phase.h"
 #include "host/run_state.h"
 #include "host/runtime.h"
 #include "host/text_screen.h"
 #include "host/window_events.h"
 #include "platform/win32/console_window.h"
+#include "platform/win32/form_names.h"
+#include "platform/win32/window_classes.h"
 #include "values/raise_error.h"
 #include "values/string_values.h"
 #include "win32/recorded_calls.h"
@@ -25,6 +33,11 @@
 namespace {
 
 using platform::win32::ConsoleWindow;
+
+// The main class and its companions, in the order of their registration.
+constexpr const char* kClasses[] = {"K7V2CLASS",    "K7V2PictWndClass", "K7V2$ItemClass",   "K7V2TimerClass",
+                                    "K7V2MCIClass", "K7V2BmpBClass",    "K7V2PrinterClass", "VXTrapWndClass",
+                                    "K7V2WCQelvorin"};
 
 class ConsoleWindowTest : public ::testing::Test {
  protected:
@@ -60,6 +73,15 @@ class ConsoleWindowTest : public ::testing::Test {
     return text;
   }
 
+  // Shrinks the window by whole cells.
+  void Shrink(int columns, int rows) const {
+    RECT full;
+    GetWindowRect(handle, &full);
+    const SIZE cell = Cell();
+    SetWindowPos(handle, nullptr, 0, 0, full.right - full.left - columns * cell.cx,
+                 full.bottom - full.top - rows * cell.cy, SWP_NOZORDER | SWP_NOMOVE);
+  }
+
   SIZE Cell() const {
     const HDC context = GetDC(handle);
     SelectObject(context, GetStockObject(SYSTEM_FIXED_FONT));
@@ -79,6 +101,17 @@ class HiddenConsoleWindowTest : public ConsoleWindowTest {
   HiddenConsoleWindowTest() { show = platform::StartShow::Hidden; }
 };
 
+// Whether any pixel of the cell (column, row) is lit: text was drawn there over the black background.
+bool CellLit(HDC context, SIZE cell, int column, int row) {
+  for (int y = row * cell.cy; y < (row + 1) * cell.cy; ++y) {
+    for (int x = column * cell.cx; x < (column + 1) * cell.cx; ++x) {
+      const COLORREF pixel = GetPixel(context, x, y);
+      if (pixel != CLR_INVALID && pixel != RGB(0, 0, 0)) return true;
+    }
+  }
+  return false;
+}
+
 void HoldF1(bool held) {
   BYTE keys[256];
   GetKeyboardState(keys);
@@ -91,8 +124,7 @@ TEST_F(ConsoleWindowTest, TheMainWindowIsTheWholeScreenAtTheTopLeftCorner) {
   GetClassNameA(handle, class_name, sizeof class_name);
   EXPECT_STREQ(class_name, "K7V2CLASS");
   EXPECT_EQ(GetClassLongPtrA(handle, GCL_STYLE), static_cast<ULONG_PTR>(CS_DBLCLKS));
-  for (const char* companion : {"K7V2PictWndClass", "K7V2$ItemClass", "K7V2TimerClass", "K7V2MCIClass",
-                                "K7V2BmpBClass", "K7V2PrinterClass", "VXTrapWndClass", "K7V2WCQelvorin"}) {
+  for (const char* companion : kClasses) {
     WNDCLASSA registered;
     EXPECT_TRUE(GetClassInfoA(GetModuleHandleA(nullptr), companion, &registered)) << companion;
   }
@@ -114,6 +146,25 @@ TEST_F(ConsoleWindowTest, TheMainWindowIsTheWholeScreenAtTheTopLeftCorner) {
   int low = 0, high = 0;
   GetScrollRange(handle, SB_HORZ, &low, &high);
   EXPECT_EQ(high, 0) << "no scroll bar at full size";
+}
+
+TEST_F(ConsoleWindowTest, TheWindowHasTheConsolesPaletteAndIsTheMainForm) {
+  ASSERT_EQ(calls.palettes.size(), 1u);
+  const std::vector<COLORREF>& palette = calls.palettes[0];
+  ASSERT_EQ(palette.size(), 16u);
+  for (const COLORREF colour : {RGB(0, 0, 0), RGB(0x80, 0x80, 0x80), RGB(0xC0, 0xC0, 0xC0), RGB(0xFF, 0xFF, 0xFF),
+                                RGB(0, 0, 0x80), RGB(0, 0, 0xFF), RGB(0x80, 0x80, 0), RGB(0xFF, 0xFF, 0)}) {
+    EXPECT_NE(std::find(palette.begin(), palette.end(), colour), palette.end()) << std::hex << colour;
+  }
+  EXPECT_EQ(std::set<COLORREF>(palette.begin(), palette.end()).size(), 16u) << "no colour twice";
+  // The main window is looked for among the resources first; the program carries none, so it is the default one.
+  ASSERT_EQ(calls.lookups.size(), 1u);
+  EXPECT_EQ(calls.lookups[0].name, "MainForm");
+  EXPECT_EQ(calls.lookups[0].type, 10u);  // RT_RCDATA
+  EXPECT_EQ(platform::win32::FormWindow("MainForm"), handle);
+  PostMessageA(handle, WM_CLOSE, 0, 0);
+  Poll();
+  EXPECT_EQ(platform::win32::FormWindow("MainForm"), nullptr);
 }
 
 TEST_F(ConsoleWindowTest, TheSystemMenuCopiesAsTextOrPicture) {
@@ -211,6 +262,109 @@ TEST_F(ConsoleWindowTest, F1OpensTheHelpOfTheErrorOnlyAtThePromptAfterAReport) {
   ForgetInstallFolder();
 }
 
+// The picture is the whole screen drawn afresh: neither the window's smaller size nor a window over it shows in it.
+TEST_F(ConsoleWindowTest, TheCopyAsPictureIsTheWholeScreenWhateverTheWindowShows) {
+  Write("X");
+  MainWindow()->screen.MoveCursor(78, 23);
+  Write("Z");
+  Shrink(60, 18);
+  const HWND cover = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 1024, 768, nullptr,
+                                     nullptr, GetModuleHandleA(nullptr), nullptr);
+  Poll();
+  SendMessageA(handle, WM_SYSCOMMAND, ConsoleWindow::kCopyPicture, 0);
+  DestroyWindow(cover);
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  const auto picture = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+  CloseClipboard();
+  ASSERT_NE(picture, nullptr);
+  BITMAP size{};
+  GetObjectA(picture, sizeof size, &size);
+  const SIZE cell = Cell();
+  EXPECT_EQ(size.bmWidth, 80 * cell.cx);
+  EXPECT_EQ(size.bmHeight, 24 * cell.cy);
+  const HDC memory = CreateCompatibleDC(nullptr);
+  const HGDIOBJ previous = SelectObject(memory, picture);
+  EXPECT_TRUE(CellLit(memory, cell, 0, 0));
+  EXPECT_TRUE(CellLit(memory, cell, 78, 23)) << "a cell far outside the smaller window";
+  EXPECT_FALSE(CellLit(memory, cell, 1, 0));
+  EXPECT_FALSE(CellLit(memory, cell, 40, 12));
+  SelectObject(memory, previous);
+  DeleteDC(memory);
+}
+
+// The system's drag of a thumb sends its position with each move, and at the end.
+TEST_F(ConsoleWindowTest, DraggingAScrollBarsThumbMovesTheViewThere) {
+  MainWindow()->screen.MoveCursor(0, 5);
+  Write("R");
+  Shrink(10, 12);
+  int low = 0, high = 0;
+  GetScrollRange(handle, SB_VERT, &low, &high);
+  ASSERT_GE(high, 5);
+  const SIZE cell = Cell();
+  const HDC context = GetDC(handle);
+  UpdateWindow(handle);
+  EXPECT_FALSE(CellLit(context, cell, 0, 0));
+  SendMessageA(handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 5), 0);
+  SendMessageA(handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5), 0);
+  UpdateWindow(handle);
+  EXPECT_EQ(GetScrollPos(handle, SB_VERT), 5);
+  EXPECT_TRUE(CellLit(context, cell, 0, 0)) << "row 5 is shown at the top";
+  ReleaseDC(handle, context);
+  SendMessageA(handle, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 99), 0);
+  EXPECT_EQ(GetScrollPos(handle, SB_VERT), high) << "no further than the range";
+  SendMessageA(handle, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3), 0);
+  EXPECT_EQ(GetScrollPos(handle, SB_HORZ), 3);
+}
+
+TEST_F(ConsoleWindowTest, CtrlBreakIsTheBreakKeyOnceWhileItIsHeld) {
+  constexpr LPARAM kHeld = LPARAM{1} << 30;
+  PostMessageA(handle, WM_KEYDOWN, VK_CANCEL, kHeld | 1);
+  Poll();
+  EXPECT_FALSE(HostRun().break_pending) << "a repeat of a key already held";
+  PostMessageA(handle, WM_KEYDOWN, VK_CANCEL, 1);
+  Poll();
+  EXPECT_TRUE(HostRun().break_pending);
+  EXPECT_FALSE(MainWindow()->keys.HasKey()) << "the key itself is no character";
+}
+
+TEST_F(ConsoleWindowTest, ThePromptEnablesADisabledWindowUntilItsKeyAndThenClosesTheHelp) {
+  SetInstallFolder("C:\\velbrix\\");
+  EnableWindow(handle, FALSE);
+  static HWND prompt_window = nullptr;
+  static BOOL enabled_while_waiting = FALSE;
+  prompt_window = handle;
+  SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    enabled_while_waiting = IsWindowEnabled(prompt_window);
+    PostMessageA(prompt_window, WM_CHAR, 'k', 0);
+  });
+  KeyPrompt(PromptKind::AfterReport);
+  EXPECT_TRUE(enabled_while_waiting);
+  EXPECT_FALSE(IsWindowEnabled(handle)) << "disabled again after the key";
+  ASSERT_EQ(calls.helps.size(), 1u);
+  EXPECT_EQ(calls.helps[0].command, static_cast<UINT>(HELP_QUIT));
+  EXPECT_EQ(calls.helps[0].file, "C:\\velbrix\\K7V2REF.HLP");
+  EnableWindow(handle, TRUE);
+  ForgetInstallFolder();
+}
+
+TEST_F(ConsoleWindowTest, ABackingPictureThatCannotBeMadeIsToldInABoxAndTheRunGoesOn) {
+  SetProgramTitle("qelvorin");
+  calls.FailPictures();
+  bool ran = false;
+  EXPECT_EQ(RunPhase([&] {
+              ran = true;
+              return 0;
+            }),
+            0);
+  EXPECT_TRUE(ran);
+  ASSERT_EQ(calls.boxes.size(), 1u);
+  EXPECT_EQ(calls.boxes[0].owner, handle);
+  EXPECT_EQ(calls.boxes[0].text, texts::StartFailure5);
+  EXPECT_EQ(calls.boxes[0].caption, "qelvorin.EXE");
+  EXPECT_EQ(calls.boxes[0].style, static_cast<UINT>(MB_ICONHAND));
+}
+
 TEST_F(HiddenConsoleWindowTest, TheStartHiddenWindowIsMadeNotShownAndStillHoldsTheConsole) {
   EXPECT_TRUE(IsWindow(handle));
   EXPECT_FALSE(IsWindowVisible(handle));
@@ -229,6 +383,34 @@ TEST(ConsoleWindowStart, AWindowThatCannotBeCreatedIsToldAsMemoryShort) {
   EXPECT_EQ(calls.boxes[0].caption, "qelvorin.EXE");
   EXPECT_EQ(calls.boxes[0].style, static_cast<UINT>(MB_ICONHAND));
   EXPECT_EQ(platform::win32::MainWindowHandle(), nullptr);
+}
+
+TEST(ConsoleWindowStart, AWindowWithoutItsPaletteOrWithAFormResourceIsNotMade) {
+  for (const bool form_resource : {false, true}) {
+    RecordedCalls calls;
+    if (form_resource) {
+      calls.CarryResource("MainForm");
+    } else {
+      calls.FailPalettes();
+    }
+    EXPECT_EQ(platform::OpenConsoleWindow("qelvorin", platform::ConsoleKind::Window, platform::StartShow::AsStarted),
+              nullptr);
+    ASSERT_EQ(calls.boxes.size(), 1u);
+    EXPECT_EQ(calls.boxes[0].text, texts::StartFailure1);
+    EXPECT_EQ(platform::win32::MainWindowHandle(), nullptr);
+  }
+}
+
+// Classes belong to the process: a second start finds them registered and registers none again.
+TEST(ConsoleWindowStart, ASecondInstanceRegistersNoClassAgain) {
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  for (const char* name : kClasses) UnregisterClassA(name, instance);
+  RecordedCalls calls;
+  ASSERT_TRUE(platform::win32::RegisterWindowClasses(instance));
+  EXPECT_EQ(calls.classes, std::vector<std::string>(std::begin(kClasses), std::end(kClasses)));
+  calls.classes.clear();
+  EXPECT_TRUE(platform::win32::RegisterWindowClasses(instance));
+  EXPECT_TRUE(calls.classes.empty());
 }
 
 // The process may be ended as soon as the window has answered the end of the session: the card file is closed
@@ -260,6 +442,7 @@ TEST(Executable, ExportsItsWindowProcedureAndRoutinesAndCarriesItsIcon) {
     EXPECT_NE(GetProcAddress(program, name), nullptr) << name;
   }
   EXPECT_NE(FindResourceA(program, "MainIcon", MAKEINTRESOURCEA(14)), nullptr);  // RT_GROUP_ICON
+  EXPECT_EQ(FindResourceA(program, "MainForm", MAKEINTRESOURCEA(10)), nullptr);  // RT_RCDATA: no stored form
   FreeLibrary(program);
 }
 

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "platform/win32/system_calls.h"
+
 namespace platform::win32 {
 namespace {
 
@@ -27,7 +29,23 @@ std::size_t TextIndex(std::uint8_t colour, std::uint8_t attribute) {
   return colour;
 }
 
+// A logical palette of the text palette's colours, which are also the background palette's, in another order.
+struct ConsoleLogPalette {
+  WORD version;
+  WORD count;
+  std::array<PALETTEENTRY, kTextPalette.size()> entries;
+};
+
 }  // namespace
+
+HPALETTE CreateConsolePalette() {
+  ConsoleLogPalette palette{0x300, static_cast<WORD>(kTextPalette.size()), {}};
+  for (std::size_t index = 0; index < kTextPalette.size(); ++index) {
+    const COLORREF colour = kTextPalette[index];
+    palette.entries[index] = {GetRValue(colour), GetGValue(colour), GetBValue(colour), 0};
+  }
+  return Calls().create_palette(reinterpret_cast<const LOGPALETTE*>(&palette));
+}
 
 COLORREF BackgroundColour() { return kBackgroundPalette[kBackgroundColour]; }
 

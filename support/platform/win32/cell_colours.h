@@ -20,4 +20,8 @@ inline constexpr std::uint8_t kBackgroundColour = 0;
 CellColours ColoursOf(std::uint8_t colour, std::uint8_t attribute);
 COLORREF BackgroundColour();
 
+// The window's palette: the console's sixteen colours, so that a display with a palette shows them as they are.
+// Null when it cannot be made.
+HPALETTE CreateConsolePalette();
+
 }  // namespace platform::win32

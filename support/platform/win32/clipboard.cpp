@@ -1,9 +1,10 @@
-// The console on the clipboard: the screen's text as CF_TEXT, or the window's picture as CF_BITMAP.
+// The console on the clipboard: the screen's text as CF_TEXT, or its picture as CF_BITMAP.
 #include <algorithm>
 #include <cstring>
 
 #include "platform/win32/console_window.h"
 #include "platform/win32/failure_boxes.h"
+#include "platform/win32/system_calls.h"
 
 namespace platform::win32 {
 namespace {
@@ -31,26 +32,28 @@ bool ConsoleWindow::SetClipboardText(std::string_view text) {
   return true;
 }
 
-// What the client area shows of the screen, copied as it is drawn.
+// The whole screen, whatever part of it the window shows and whatever lies over the window: every cell drawn
+// again, over the backing picture, into a picture of its own.
 void ConsoleWindow::CopyPicture() {
-  if (window_ == nullptr) return;
-  RECT client;
-  GetClientRect(window_, &client);
+  if (window_ == nullptr || events_ == nullptr) return;
   const HDC window_context = GetDC(window_);
   const HDC memory = CreateCompatibleDC(window_context);
-  const HBITMAP picture = CreateCompatibleBitmap(window_context, client.right, client.bottom);
-  if (memory == nullptr || picture == nullptr) {
-    if (picture != nullptr) DeleteObject(picture);
+  const HBITMAP picture =
+      memory != nullptr ? Calls().create_bitmap(window_context, kColumns * cell_width_, kRows * cell_height_) : nullptr;
+  ReleaseDC(window_, window_context);
+  if (picture == nullptr) {
     if (memory != nullptr) DeleteDC(memory);
-    ReleaseDC(window_, window_context);
     ShowOutOfMemory(window_);
     return;
   }
   const HGDIOBJ previous = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, client.right, client.bottom, window_context, 0, 0, SRCCOPY);
+  SelectPalette(memory, palette_, FALSE);
+  RealizePalette(memory);
+  picture_context_ = memory;
+  events_->PaintRequested();
+  picture_context_ = nullptr;
   SelectObject(memory, previous);
   DeleteDC(memory);
-  ReleaseDC(window_, window_context);
   if (!OpenClipboard(window_)) {
     DeleteObject(picture);
     ShowClipboardFailure(window_);

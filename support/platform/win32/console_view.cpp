@@ -29,7 +29,8 @@ void ConsoleWindow::Sized(std::int32_t width, std::int32_t height) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-void ConsoleWindow::ScrollView(int bar, WORD request) {
+// A drag of the thumb carries its position in the message.
+void ConsoleWindow::ScrollView(int bar, WPARAM request) {
   const bool across = bar == SB_HORZ;
   std::int32_t& origin = across ? view_column_ : view_row_;
   const std::int32_t page = std::max(across ? visible_columns_ : visible_rows_, 1);
@@ -37,18 +38,13 @@ void ConsoleWindow::ScrollView(int bar, WORD request) {
   int high = 0;
   GetScrollRange(window_, bar, &low, &high);
   std::int32_t wanted = origin;
-  switch (request) {
+  switch (LOWORD(request)) {
     case SB_LINEUP: wanted = origin - 1; break;
     case SB_LINEDOWN: wanted = origin + 1; break;
     case SB_PAGEUP: wanted = origin - page; break;
     case SB_PAGEDOWN: wanted = origin + page; break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: {
-      SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
-      GetScrollInfo(window_, bar, &info);
-      wanted = info.nTrackPos;
-      break;
-    }
+    case SB_THUMBPOSITION: wanted = HIWORD(request); break;
     default: return;
   }
   wanted = std::clamp<std::int32_t>(wanted, low, high);

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "platform/keys.h"
+#include "platform/win32/cell_colours.h"
 #include "platform/win32/failure_boxes.h"
+#include "platform/win32/form_names.h"
 #include "platform/win32/reference_help.h"
 #include "platform/win32/system_calls.h"
 #include "platform/win32/window_classes.h"
@@ -78,12 +80,16 @@ ConsoleWindow::~ConsoleWindow() {
 
 bool ConsoleWindow::Create(HINSTANCE instance, const std::string& title, int show_command) {
   SetHandleCount(255);
+  // A main window stored as a form resource would be made from it; forms belong to a family this support does not
+  // build, so a program carrying one cannot start. This program carries none.
+  if (Calls().find_resource(instance, kMainFormName, RT_RCDATA) != nullptr) return false;
   const HWND window = Calls().create_window(0, kMainClassName, title.c_str(), kMainWindowStyle, CW_USEDEFAULT,
                                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                                             this);
   if (window == nullptr) return false;
   const RECT full = FullWindowRect();
   MoveWindow(window, 0, 0, full.right - full.left, full.bottom - full.top, TRUE);
+  RegisterForm(kMainFormName, window);
   AddCopyMenu(window);
   main_window = window;
   ShowWindow(window, show_command);
@@ -93,9 +99,11 @@ bool ConsoleWindow::Create(HINSTANCE instance, const std::string& title, int sho
 
 // WM_CREATE: the window is known by its handle from now on, and its cells by the stock fixed font. The class has no
 // cursor: the window shows its own over the client area.
-void ConsoleWindow::Created(HWND window) {
+bool ConsoleWindow::Created(HWND window) {
   window_ = window;
   cursor_ = LoadCursorA(nullptr, IDC_ARROW);
+  palette_ = CreateConsolePalette();
+  if (palette_ == nullptr) return false;
   const HDC context = GetDC(window);
   const HGDIOBJ previous = SelectObject(context, font_);
   TEXTMETRICA metrics;
@@ -105,6 +113,7 @@ void ConsoleWindow::Created(HWND window) {
   }
   SelectObject(context, previous);
   ReleaseDC(window, context);
+  return true;
 }
 
 // The outer rectangle of a client area of exactly 80 × 24 cells, with its top-left corner at (0, 0).
@@ -119,7 +128,7 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   result = 0;
   switch (message) {
     case WM_CREATE:
-      Created(window);
+      if (!Created(window)) result = -1;
       return true;
     case WM_PAINT:
       Paint();
@@ -135,10 +144,10 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       if (wparam != SIZE_MINIMIZED) Sized(LOWORD(lparam), HIWORD(lparam));
       return true;
     case WM_HSCROLL:
-      ScrollView(SB_HORZ, LOWORD(wparam));
+      ScrollView(SB_HORZ, wparam);
       return true;
     case WM_VSCROLL:
-      ScrollView(SB_VERT, LOWORD(wparam));
+      ScrollView(SB_VERT, wparam);
       return true;
     case WM_GETMINMAXINFO: {
       const RECT full = FullWindowRect();
@@ -168,10 +177,10 @@ bool ConsoleWindow::Handle(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       return true;
     case WM_SYSKEYDOWN:
       if (wparam != VK_F10) return false;
-      KeyDown(wparam);
+      KeyDown(wparam, lparam);
       return true;
     case WM_KEYDOWN:
-      KeyDown(wparam);
+      KeyDown(wparam, lparam);
       return true;
     case WM_KEYUP:
       return true;
@@ -228,6 +237,8 @@ void ConsoleWindow::Destroyed() {
   CloseReferenceHelp();
   if (caret_visible_ || focused_) DestroyCaret();
   focused_ = caret_visible_ = false;
+  ReleasePictures();
+  ForgetForm(window_);
   window_ = nullptr;
   if (main_window != nullptr) {
     main_window = nullptr;
@@ -236,7 +247,14 @@ void ConsoleWindow::Destroyed() {
   if (!closing_ && events_ != nullptr) events_->CloseRequested(CloseCause::User);
 }
 
-void ConsoleWindow::KeyDown(WPARAM key) {
+// Ctrl+Break is the break key of its own; held down, it repeats with the held bit (30) set, and only its first
+// press breaks.
+void ConsoleWindow::KeyDown(WPARAM key, LPARAM flags) {
+  constexpr LPARAM kHeld = LPARAM{1} << 30;
+  if (key == VK_CANCEL) {
+    if ((flags & kHeld) == 0 && events_ != nullptr) events_->BreakPressed();
+    return;
+  }
   const std::uint8_t code = ControlCodeOf(key);
   if (code != 0 && events_ != nullptr) events_->KeyTyped(code);
 }
@@ -268,6 +286,19 @@ bool ConsoleWindow::WaitForKey(WindowEvents& events) {
   DispatchMessageA(&message);
   return true;
 }
+
+bool ConsoleWindow::EnableForPrompt() {
+  if (window_ == nullptr || IsWindowEnabled(window_)) return false;
+  EnableWindow(window_, TRUE);
+  SetFocus(window_);
+  return true;
+}
+
+void ConsoleWindow::DisableAfterPrompt() {
+  if (window_ != nullptr) EnableWindow(window_, FALSE);
+}
+
+void ConsoleWindow::CloseHelp() { CloseReferenceHelp(); }
 
 void ConsoleWindow::ShowMessageBox(std::string_view text, std::string_view caption, BoxIcon icon) {
   ShowBox(window_, text, caption, icon);

@@ -23,7 +23,8 @@ class ConsoleWindow final : public Window {
   // The host closes the window: every other top-level window of the process first, then this one.
   ~ConsoleWindow() override;
 
-  // Creates the window with its title, sizes it to the whole screen and shows it; false when it cannot be made.
+  // Creates the window with its title, sizes it to the whole screen, registers it as the main form and shows it;
+  // false when it cannot be made.
   bool Create(HINSTANCE instance, const std::string& title, int show_command);
 
   // The window procedure's work for this window; false when the message is left to DefWindowProcA.
@@ -41,21 +42,32 @@ class ConsoleWindow final : public Window {
   bool SetClipboardText(std::string_view text) override;
   void Beep() override;
   void EchoReport(std::string_view text) override;
+  bool CreateBackingPicture() override;
+  bool EnableForPrompt() override;
+  void DisableAfterPrompt() override;
+  void CloseHelp() override;
 
  private:
-  void Created(HWND window);
+  // WM_CREATE; false when the window lacks what it needs and is not to be made.
+  bool Created(HWND window);
   void Paint();
   void Destroyed();
   void Sized(std::int32_t width, std::int32_t height);
-  void ScrollView(int bar, WORD request);
+  void ScrollView(int bar, WPARAM request);
   void FocusGained();
   void FocusLost();
-  void KeyDown(WPARAM key);
+  void KeyDown(WPARAM key, LPARAM flags);
   void CopyPicture();
   RECT FullWindowRect() const;
   void PlaceCaret();
   HDC DrawingContext();
   void ReleaseDrawingContext(HDC context);
+  // The cell at the top-left corner of what is drawn: the view's, or the screen's own while it is drawn as a
+  // picture.
+  std::int32_t OriginColumn() const { return picture_context_ != nullptr ? 0 : view_column_; }
+  std::int32_t OriginRow() const { return picture_context_ != nullptr ? 0 : view_row_; }
+  void ClearCells(HDC context, const RECT& cells, std::int32_t column, std::int32_t row);
+  void ReleasePictures();
 
   ConsoleKind kind_;
   HWND window_ = nullptr;
@@ -63,6 +75,13 @@ class ConsoleWindow final : public Window {
   HFONT font_;
   // The mouse pointer over the client area.
   HCURSOR cursor_ = nullptr;
+  HPALETTE palette_ = nullptr;
+  // The picture behind the cells, the whole screen in the background colour, selected into its own context.
+  HDC backing_context_ = nullptr;
+  HBITMAP backing_picture_ = nullptr;
+  HGDIOBJ backing_previous_ = nullptr;
+  // Set while the whole screen is drawn into a picture of its own (the copy as picture).
+  HDC picture_context_ = nullptr;
   std::int32_t cell_width_ = 8;
   std::int32_t cell_height_ = 16;
   // The cell at the client area's top-left corner, and how many cells the client area shows.

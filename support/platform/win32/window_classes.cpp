@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/console_window.h"
+#include "platform/win32/system_calls.h"
 #include "platform/win32/window_procedure.h"
 #include "texts.h"
 
@@ -33,7 +34,7 @@ void RegisterCompanion(HINSTANCE instance, const char* name) {
   companion.cbWndExtra = sizeof(LONG_PTR);
   companion.hInstance = instance;
   companion.lpszClassName = name;
-  RegisterClassA(&companion);
+  Calls().register_class(&companion);
 }
 
 }  // namespace
@@ -48,7 +49,7 @@ bool RegisterWindowClasses(HINSTANCE instance) {
   main_class.hIcon = ProgramIcon(instance);
   main_class.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   main_class.lpszClassName = kMainClassName;
-  if (RegisterClassA(&main_class) == 0) return false;
+  if (Calls().register_class(&main_class) == 0) return false;
   for (const char* name : kCompanionClasses) RegisterCompanion(instance, name);
   RegisterCompanion(instance, (std::string("K7V2WC") + std::string(texts::ModuleName)).c_str());
   return true;
