@@ -148,7 +148,21 @@ TEST_F(ConsoleOutput, AFileWithAWidthHasItsItemsCutWithoutSplittingAPair) {
   EXPECT_EQ(Formatted("abc", 0, 0, Separator::Zone), "abc" + std::string(11, ' '));
 }
 
-class ChannelOutput : public FileTest {};
+class ChannelOutput : public FileTest {
+ protected:
+  // Opens channel 3 on PATH and prints a whole record and a line that leave three bytes of the output buffer free;
+  // returns the bytes printed.
+  std::string FillAllButThreeBytes(const std::string& path) {
+    Open(path, 3, file_mode::kOutput);
+    SelectOutputChannel(3);
+    const std::string record(1000, 'a');
+    PrintText(record, Separator::LineEnd);
+    MarkRecordEnd(3);
+    const std::string filler(kOutputBufferSize - (record.size() + 2) - 2 - 3, 'b');
+    PrintText(filler, Separator::LineEnd);
+    return record + "\r\n" + filler + "\r\n";
+  }
+};
 
 TEST_F(ChannelOutput, FilesGetTheSameItemsWithoutWidthOrTabExpansion) {
   const std::string path = Path("out.ren");
@@ -186,20 +200,14 @@ TEST_F(ChannelOutput, ALongItemWithoutAWorkBufferIs89) {
 // full, which sends the whole records out first. Either way the column is kept for the next zone.
 TEST_F(ChannelOutput, ItemsThatJustFitAndJustDoNotFitTheBuffer) {
   const std::string path = Path("edge.ren");
-  Open(path, 3, file_mode::kOutput);
-  SelectOutputChannel(3);
-  const std::string record(1000, 'a');
-  PrintText(record, Separator::LineEnd);
-  MarkRecordEnd(3);
-  const std::string filler(kOutputBufferSize - (record.size() + 2) - 2 - 3, 'b');
-  PrintText(filler, Separator::LineEnd);
+  const std::string printed = FillAllButThreeBytes(path);
   PrintText("x", Separator::LineEnd);
   EXPECT_EQ(Read(path), "") << "the buffer holds exactly all of it";
   PrintText("yz", Separator::None);
-  EXPECT_EQ(Read(path), record + "\r\n");
+  EXPECT_EQ(Read(path), std::string(1000, 'a') + "\r\n");
   PrintText("w", Separator::Zone);
   Close(3);
-  EXPECT_EQ(Read(path), record + "\r\n" + filler + "\r\nx\r\nyzw" + std::string(11, ' ') + "\x1A");
+  EXPECT_EQ(Read(path), printed + "x\r\nyzw" + std::string(11, ' ') + "\x1A");
 }
 
 TEST_F(ChannelOutput, TheColumnCountsFromTheLastLineFeedOfAnItem) {
@@ -218,13 +226,7 @@ TEST_F(ChannelOutput, TheColumnCountsFromTheLastLineFeedOfAnItem) {
 // item sends them out or the records are written between statements.
 TEST_F(ChannelOutput, TheColumnOutlastsTheBufferGoingOut) {
   const std::string path = Path("later.ren");
-  Open(path, 3, file_mode::kOutput);
-  SelectOutputChannel(3);
-  const std::string record(1000, 'a');
-  PrintText(record, Separator::LineEnd);
-  MarkRecordEnd(3);
-  const std::string filler(kOutputBufferSize - (record.size() + 2) - 2 - 3, 'b');
-  PrintText(filler, Separator::LineEnd);
+  const std::string printed = FillAllButThreeBytes(path);
   PrintText("p\nq", Separator::None);
   PrintText("rs", Separator::Zone);
   MarkRecordEnd(3);
@@ -232,8 +234,7 @@ TEST_F(ChannelOutput, TheColumnOutlastsTheBufferGoingOut) {
   FlushChannels();
   PrintText("v", Separator::Zone);
   Close(3);
-  EXPECT_EQ(Read(path), record + "\r\n" + filler + "\r\np\nqrs" + std::string(11, ' ') + "tuv" + std::string(11, ' ') +
-                            "\x1A");
+  EXPECT_EQ(Read(path), printed + "p\nqrs" + std::string(11, ' ') + "tuv" + std::string(11, ' ') + "\x1A");
 }
 
 // A channel given a width has every item formatted, and cut at the width.
