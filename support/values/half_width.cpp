@@ -1,5 +1,6 @@
 // Full-width to half-width conversion: alphanumerics and signs become ASCII, katakana become half-width kana.
 #include <array>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -66,20 +67,31 @@ const HalfWidth& Lookup(std::uint8_t first, std::uint8_t second) {
 
 }  // namespace
 
+// Runs of eight bytes below 0x80, which hold no pair, are copied a word at a time.
 void ToHalfWidth() {
   PoppedString s;
   ScratchBuffer scratch(s.length());
   std::uint8_t* out = scratch.data();
+  const std::uint8_t* bytes = s.bytes();
+  const std::size_t length = s.length();
   std::size_t written = 0;
-  for (std::size_t offset = 0; offset < s.length();) {
-    const std::size_t next = NextCharacter(s.bytes(), s.length(), offset);
-    const HalfWidth* converted = next - offset == 2 ? &Lookup(s.bytes()[offset], s.bytes()[offset + 1]) : nullptr;
-    if (converted != nullptr && converted->length != 0) {
-      for (std::uint8_t index = 0; index < converted->length; ++index) out[written++] = converted->bytes[index];
+  for (std::size_t offset = 0; offset < length;) {
+    if (length - offset >= 8 && EightSingleBytes(bytes, offset)) {
+      std::memcpy(out + written, bytes + offset, 8);
+      written += 8;
+      offset += 8;
+    } else if (NextCharacter(bytes, length, offset) == offset + 2) {
+      const HalfWidth& converted = Lookup(bytes[offset], bytes[offset + 1]);
+      if (converted.length != 0) {
+        for (std::uint8_t index = 0; index < converted.length; ++index) out[written++] = converted.bytes[index];
+      } else {
+        out[written++] = bytes[offset];
+        out[written++] = bytes[offset + 1];
+      }
+      offset += 2;
     } else {
-      for (std::size_t index = offset; index < next; ++index) out[written++] = s.bytes()[index];
+      out[written++] = bytes[offset++];
     }
-    offset = next;
   }
   s.Release();
   MakeTemporary(static_cast<std::uint32_t>(written), out);

@@ -152,7 +152,25 @@ NumberType TypeOf(const Decimal& decimal) {
   return decimal.written_digits <= 7 ? NumberType::Single : NumberType::Double;
 }
 
+// Most texts read are short whole numbers (days, hours, years): a sign and up to nine digits, followed by nothing
+// that could continue a number, are read at once. Anything else takes the full scan.
+std::optional<Number> ShortWholeNumber(std::string_view text) {
+  std::size_t at = 0;
+  const bool negative = text[0] == '-';
+  if (negative || text[0] == '+') ++at;
+  const std::size_t first_digit = at;
+  std::int32_t value = 0;
+  for (; at < text.size() && at - first_digit < 9 && IsDigit(text[at]); ++at) value = value * 10 + (text[at] - '0');
+  if (at == first_digit) return std::nullopt;
+  if (at < text.size() && (IsDigit(text[at]) || std::string_view(".EeDd%&!#").find(text[at]) != std::string_view::npos)) {
+    return std::nullopt;
+  }
+  if (negative) value = -value;
+  return Number{Fits16(value) ? NumberType::Integer16 : NumberType::Integer32, static_cast<double>(value)};
+}
+
 Number ReadDecimal(std::string_view text) {
+  if (const std::optional<Number> whole = ShortWholeNumber(text)) return *whole;
   const Decimal decimal = Scan(text);
   if (!decimal.has_digits) return {NumberType::Integer16, 0};
   if (std::abs(decimal.exponent) > kLargestExponent) RaiseError(error::kOverflow);

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr std::uint32_t kLongestString = 2147483647;
-
 const std::uint8_t* BytesOf(std::string_view text) { return reinterpret_cast<const std::uint8_t*>(text.data()); }
 
 bool IsFixedLength(const StringDescriptor& string) {
@@ -28,11 +26,18 @@ void ReleaseOld(StringDescriptor& destination) {
   if (destination.kind == StringKind::Variable && destination.data != nullptr) ReleaseString(destination);
 }
 
+// The destination takes a copy of the bytes, stored for it at once rather than as a temporary it then takes over.
+// The stack is still checked (and made) first, as for that temporary, so that every refusal comes where it would.
+void TakeCopy(StringDescriptor& destination, std::uint32_t length, const std::uint8_t* bytes) {
+  string_stack::NextSlot();
+  std::uint8_t* data = length == 0 ? nullptr : string_space::Store(&destination, bytes, length);
+  destination = {StringKind::Variable, length, data};
+}
+
 void AssignCopy(StringDescriptor& destination, std::uint32_t length, const std::uint8_t* bytes) {
   if (IsFixedLength(destination)) RaiseError(error::kFixedLengthAssignment);
   ReleaseOld(destination);
-  MakeTemporary(length, bytes);
-  TakeOver(destination, string_stack::Pop());
+  TakeCopy(destination, length, bytes);
 }
 
 }  // namespace
@@ -46,8 +51,7 @@ void AssignPopped(StringDescriptor& destination, const StringDescriptor& value) 
   if (IsTemporary(value)) {
     TakeOver(destination, value);
   } else {
-    MakeTemporary(value.length, value.data);
-    TakeOver(destination, string_stack::Pop());
+    TakeCopy(destination, value.length, value.data);
   }
 }
 
@@ -94,10 +98,7 @@ void Concatenate() {
   MakeTemporary(total, scratch.data());
 }
 
-std::uint32_t JoinedLength(std::uint32_t so_far, std::string_view part) {
-  if (so_far > kLongestString - part.size()) RaiseError(error::kStringTooLong);
-  return so_far + static_cast<std::uint32_t>(part.size());
-}
+void RefuseLongString() { RaiseNumberedError(error::kStringTooLong); }
 
 // As in a join of two: where there is room, a join the static scratch buffer would hold goes straight to its place;
 // otherwise the parts are gathered outside the space first, as the store may move every string.

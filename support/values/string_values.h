@@ -57,8 +57,14 @@ void ClearString(StringDescriptor& destination);
 
 // Pops b, then a; pushes a followed by b (error 15 beyond 2,147,483,647 bytes).
 void Concatenate();
-// The length of a join so far with one more part (error 15 beyond 2,147,483,647 bytes).
-std::uint32_t JoinedLength(std::uint32_t so_far, std::string_view part);
+inline constexpr std::uint32_t kLongestString = 2147483647;
+[[noreturn]] void RefuseLongString();
+// The length of a join so far with one more part (error 15 beyond 2,147,483,647 bytes). Every part of every join
+// is counted here: inline.
+inline std::uint32_t JoinedLength(std::uint32_t so_far, std::string_view part) {
+  if (so_far > kLongestString - part.size()) RefuseLongString();
+  return so_far + static_cast<std::uint32_t>(part.size());
+}
 // Pushes the parts joined, total bytes, in one store; they may lie in the string space.
 void PushJoined(std::span<const std::string_view> parts, std::uint32_t total);
 

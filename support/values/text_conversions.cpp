@@ -25,17 +25,42 @@ std::size_t LeadingSpaces(const std::uint8_t* bytes, std::size_t length) {
   return offset;
 }
 
-// Copies the text, changing single bytes in [from, from + 25] by 0x20; pairs are copied unchanged.
-void ChangeCase(std::uint8_t from, int shift) {
+// The letters of either case differ only in bit 0x20.
+constexpr std::uint8_t kCaseBit = 0x20;
+
+// Which of eight bytes, all below 0x80, lie in [from, from + 25]: the case bit of each, in place. Adding to each byte
+// never carries into the next.
+std::uint64_t LettersOf(std::uint64_t word, std::uint8_t from) {
+  constexpr std::uint64_t kEach = 0x0101010101010101u;
+  const std::uint64_t at_least_from = word + kEach * (0x80 - from);
+  const std::uint64_t beyond = word + kEach * (0x80 - from - 26);
+  return ((at_least_from & ~beyond) & (kEach * 0x80)) >> 2;
+}
+
+// Copies the text, flipping the case bit of single bytes in [from, from + 25]; pairs are copied unchanged. Runs of
+// eight bytes below 0x80, which hold no pair, are done a word at a time.
+void ChangeCase(std::uint8_t from) {
   PoppedString s;
   ScratchBuffer scratch(s.length());
   std::uint8_t* out = scratch.data();
-  for (std::size_t offset = 0; offset < s.length();) {
-    const std::size_t next = NextCharacter(s.bytes(), s.length(), offset);
-    std::memcpy(out + offset, s.bytes() + offset, next - offset);
-    const std::uint8_t byte = s.bytes()[offset];
-    if (next - offset == 1 && byte >= from && byte <= from + 25) out[offset] = static_cast<std::uint8_t>(byte + shift);
-    offset = next;
+  const std::uint8_t* bytes = s.bytes();
+  const std::size_t length = s.length();
+  for (std::size_t offset = 0; offset < length;) {
+    if (length - offset >= 8 && EightSingleBytes(bytes, offset)) {
+      std::uint64_t word;
+      std::memcpy(&word, bytes + offset, sizeof word);
+      word ^= LettersOf(word, from);
+      std::memcpy(out + offset, &word, sizeof word);
+      offset += 8;
+    } else if (NextCharacter(bytes, length, offset) == offset + 2) {
+      out[offset] = bytes[offset];
+      out[offset + 1] = bytes[offset + 1];
+      offset += 2;
+    } else {
+      const std::uint8_t byte = bytes[offset];
+      out[offset] = static_cast<std::uint8_t>(byte - from) < 26 ? static_cast<std::uint8_t>(byte ^ kCaseBit) : byte;
+      ++offset;
+    }
   }
   s.Release();
   MakeTemporary(s.length(), out);
@@ -72,5 +97,5 @@ void TrimBoth() {
   PushPartOf(s, static_cast<std::uint32_t>(first), static_cast<std::uint32_t>(end - first));
 }
 
-void UpperCase() { ChangeCase('a', -0x20); }
-void LowerCase() { ChangeCase('A', 0x20); }
+void UpperCase() { ChangeCase('a'); }
+void LowerCase() { ChangeCase('A'); }
