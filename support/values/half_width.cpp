@@ -48,8 +48,8 @@ std::optional<HalfWidth> Convert(std::uint8_t first, std::uint8_t second) {
   return std::nullopt;
 }
 
-// The conversion of each double-byte character, looked up in the tables the first time the character is met
-// (length 0: it stays as it is).
+// What each double-byte character becomes, looked up in the tables the first time the character is met: its
+// half-width form, or the pair itself when it stays as it is.
 struct Memo {
   bool known;
   HalfWidth half;
@@ -59,7 +59,7 @@ std::array<Memo, 256 * 256> memo;
 const HalfWidth& Lookup(std::uint8_t first, std::uint8_t second) {
   Memo& entry = memo[first * 256u + second];
   if (!entry.known) {
-    entry.half = Convert(first, second).value_or(HalfWidth{{0, 0}, 0});
+    entry.half = Convert(first, second).value_or(HalfWidth{{first, second}, 2});
     entry.known = true;
   }
   return entry.half;
@@ -76,18 +76,15 @@ void ToHalfWidth() {
   const std::size_t length = s.length();
   std::size_t written = 0;
   for (std::size_t offset = 0; offset < length;) {
-    if (length - offset >= 8 && EightSingleBytes(bytes, offset)) {
+    if (bytes[offset] < 0x80 && length - offset >= 8 && EightSingleBytes(bytes, offset)) {
       std::memcpy(out + written, bytes + offset, 8);
       written += 8;
       offset += 8;
     } else if (NextCharacter(bytes, length, offset) == offset + 2) {
+      // Both bytes are written whatever the length: the result never runs ahead of the text.
       const HalfWidth& converted = Lookup(bytes[offset], bytes[offset + 1]);
-      if (converted.length != 0) {
-        for (std::uint8_t index = 0; index < converted.length; ++index) out[written++] = converted.bytes[index];
-      } else {
-        out[written++] = bytes[offset];
-        out[written++] = bytes[offset + 1];
-      }
+      std::memcpy(out + written, converted.bytes, 2);
+      written += converted.length;
       offset += 2;
     } else {
       out[written++] = bytes[offset++];

@@ -37,7 +37,7 @@ std::uint64_t LettersOf(std::uint64_t word, std::uint8_t from) {
   return ((at_least_from & ~beyond) & (kEach * 0x80)) >> 2;
 }
 
-// Copies the text, flipping the case bit of single bytes in [from, from + 25]; pairs are copied unchanged. Runs of
+// Copies the text, then flips the case bit of the single bytes in [from, from + 25]; pairs stay as they are. Runs of
 // eight bytes below 0x80, which hold no pair, are done a word at a time.
 void ChangeCase(std::uint8_t from) {
   PoppedString s;
@@ -45,22 +45,20 @@ void ChangeCase(std::uint8_t from) {
   std::uint8_t* out = scratch.data();
   const std::uint8_t* bytes = s.bytes();
   const std::size_t length = s.length();
+  if (length != 0) std::memcpy(out, bytes, length);
+  // A lead byte that ends the text steps past the end, which ends the walk: it is no letter.
   for (std::size_t offset = 0; offset < length;) {
-    if (length - offset >= 8 && EightSingleBytes(bytes, offset)) {
+    const std::uint8_t byte = bytes[offset];
+    if (byte < 0x80 && length - offset >= 8 && EightSingleBytes(bytes, offset)) {
       std::uint64_t word;
       std::memcpy(&word, bytes + offset, sizeof word);
       word ^= LettersOf(word, from);
       std::memcpy(out + offset, &word, sizeof word);
       offset += 8;
-    } else if (NextCharacter(bytes, length, offset) == offset + 2) {
-      out[offset] = bytes[offset];
-      out[offset + 1] = bytes[offset + 1];
-      offset += 2;
-    } else {
-      const std::uint8_t byte = bytes[offset];
-      out[offset] = static_cast<std::uint8_t>(byte - from) < 26 ? static_cast<std::uint8_t>(byte ^ kCaseBit) : byte;
-      ++offset;
+      continue;
     }
+    if (static_cast<std::uint8_t>(byte - from) < 26) out[offset] = static_cast<std::uint8_t>(byte ^ kCaseBit);
+    offset += kCharacterSize[byte];
   }
   s.Release();
   MakeTemporary(s.length(), out);
