@@ -117,9 +117,8 @@ void* ArrayElement(const DimensionRequest& request) {
 }
 
 // An array is registered at the frame that dimensions it, and a frame's arrays go when it is left, so the registry
-// runs from shallow to deep frames: those deeper than the current one are at its end, and a routine that made none
-// costs one look.
-void ReleaseFrameArrays() {
+// runs from shallow to deep frames: those deeper than the current one are at its end.
+void ReleaseDeeperArrays() {
   const std::uint32_t frame = Context().frame;
   std::size_t kept = registry.count;
   while (kept > 0 && registry.entries[kept - 1].frame > frame) --kept;

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "values/run_context.h"
+#include "values/value_state.h"
+
 inline constexpr std::size_t kMaxDimensions = 8;
 // Indexes 0 to 10 in every dimension when an array is used before it is dimensioned.
 inline constexpr std::uint32_t kAutomaticElementCount = 11;
@@ -46,7 +49,12 @@ struct DimensionRequest {
 void DimensionArray(const DimensionRequest& request);
 // The element's address; an array not yet dimensioned gets 11 elements in every dimension. Errors 5, 9, 76.
 void* ArrayElement(const DimensionRequest& request);
-// Frees the arrays dimensioned by routines deeper than the current frame.
-void ReleaseFrameArrays();
+void ReleaseDeeperArrays();
+// Frees the arrays dimensioned by routines deeper than the current frame. Arrays are registered in the order of
+// their frames, so a routine that made none costs one look at the last.
+inline void ReleaseFrameArrays() {
+  const ArrayRegistryState& registry = value_state.arrays;
+  if (registry.count != 0 && registry.entries[registry.count - 1].frame > Context().frame) ReleaseDeeperArrays();
+}
 // Frees every array at the end of a run.
 void ReleaseAllArrays();

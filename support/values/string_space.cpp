@@ -108,13 +108,11 @@ void NoteWatchedOwner(const std::uint8_t* data) { NoteWatchedAt(OffsetOf(data));
 
 StringDescriptor* OwnerOf(const std::uint8_t* data) { return ReadHeader(OffsetOf(data)).owner; }
 
-void FreeOwnedWithin(const void* low, const void* high) {
+// A range inside the watched area owns nothing below the first string owned from the area.
+void FreeOwnedByWalking(const void* low, const void* high) {
   const auto* first = static_cast<const std::uint8_t*>(low);
   const auto* end = static_cast<const std::uint8_t*>(high);
-  const bool within_watched = reinterpret_cast<std::uintptr_t>(low) >= state.watched_low &&
-                              reinterpret_cast<std::uintptr_t>(high) <= state.watched_high;
-  // No string is owned from the watched area, so none from a range inside it: a routine without string locals.
-  if (within_watched && state.none_watched) return;
+  const bool within_watched = IsWithinWatched(low, high);
   std::size_t still_watched = state.used;
   for (std::size_t offset = within_watched ? state.first_watched : 0; offset < state.used;) {
     const Header header = ReadHeader(offset);
@@ -130,12 +128,9 @@ void FreeOwnedWithin(const void* low, const void* high) {
   state.none_watched = still_watched == state.used;
 }
 
-void WatchOwnersWithin(const void* low, const void* high) {
-  const auto new_low = reinterpret_cast<std::uintptr_t>(low);
-  const auto new_high = reinterpret_cast<std::uintptr_t>(high);
-  if (new_low == state.watched_low && new_high == state.watched_high) return;
-  state.watched_low = new_low;
-  state.watched_high = new_high;
+void WatchNewArea(const void* low, const void* high) {
+  state.watched_low = reinterpret_cast<std::uintptr_t>(low);
+  state.watched_high = reinterpret_cast<std::uintptr_t>(high);
   state.first_watched = 0;  // not known yet: the next walk finds it
   state.none_watched = false;
 }

@@ -93,12 +93,29 @@ inline void SetOwner(const std::uint8_t* data, StringDescriptor* owner) {
   WriteOwnerBefore(data, owner);
   if (IsWatched(owner)) NoteWatchedOwner(data);
 }
-// Frees every stored string whose owner descriptor lies in [low, high).
-void FreeOwnedWithin(const void* low, const void* high);
+inline bool IsWithinWatched(const void* low, const void* high) {
+  return reinterpret_cast<std::uintptr_t>(low) >= state.watched_low &&
+         reinterpret_cast<std::uintptr_t>(high) <= state.watched_high;
+}
+// The walk of FreeOwnedWithin.
+void FreeOwnedByWalking(const void* low, const void* high);
+// Frees every stored string whose owner descriptor lies in [low, high). Every named routine's return comes here; one
+// whose locals own no string returns at once.
+inline void FreeOwnedWithin(const void* low, const void* high) {
+  if (state.none_watched && IsWithinWatched(low, high)) return;
+  FreeOwnedByWalking(low, high);
+}
+void WatchNewArea(const void* low, const void* high);
 // Names the area that holds the locals of the named routines. The space keeps track of where the first string
 // owned from inside it lies, so that freeing the strings of a range within it walks only the strings from there
-// on (those stored or taken over since the routine was entered), not the whole space.
-void WatchOwnersWithin(const void* low, const void* high);
+// on (those stored or taken over since the routine was entered), not the whole space. Every named routine's entry
+// names it again.
+inline void WatchOwnersWithin(const void* low, const void* high) {
+  if (reinterpret_cast<std::uintptr_t>(low) != state.watched_low ||
+      reinterpret_cast<std::uintptr_t>(high) != state.watched_high) {
+    WatchNewArea(low, high);
+  }
+}
 
 // Moves the live strings together and returns the free room; error 82 when shrinking fails.
 std::size_t Compact();

@@ -143,5 +143,3 @@ void ReturnStringResult(StringDescriptor& result) {
 
 void ResetStringStack() { string_stack::Reset(); }
 
-void ReleaseFrameStrings(const void* low, const void* high) { string_space::FreeOwnedWithin(low, high); }
-

@@ -79,7 +79,7 @@ void ReturnStringResult(StringDescriptor& result);
 // Empties the stack after a run-time error, releasing every temporary on it.
 void ResetStringStack();
 // Frees every stored string whose owner lies in the leaving routine's local area [low, high).
-void ReleaseFrameStrings(const void* low, const void* high);
+inline void ReleaseFrameStrings(const void* low, const void* high) { string_space::FreeOwnedWithin(low, high); }
 
 // A popped operand that releases itself, if it is a temporary, when the operation is done with it or is left by
 // an error. An operation that stores a result releases its operands first, before the store can move bytes.
