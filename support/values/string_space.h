@@ -64,16 +64,23 @@ inline void CopyBytes(std::uint8_t* to, const std::uint8_t* from, std::size_t le
 // The store when the space must be made or room made in it first (which may move every string).
 std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length);
 
-// Appends the header of a string of length bytes for the given owner where there is room without moving anything,
-// and returns where its bytes go; null when room must be made first.
-inline std::uint8_t* AppendInPlace(StringDescriptor* owner, std::uint32_t length) {
+// Appends the header of a temporary's string of length bytes where there is room without moving anything, and
+// returns where its bytes go; null when room must be made first (or there is no space yet: it has no units). The
+// owner is a string stack slot, which never lies in the watched area.
+inline std::uint8_t* AppendTemporaryInPlace(StringDescriptor* slot, std::uint32_t length) {
   const std::size_t needed = kHeaderSize + length;
-  if (state.block == nullptr || state.units * kUnit - state.used < needed) return nullptr;
+  if (state.units * kUnit - state.used < needed) return nullptr;
   std::uint8_t* data = state.block + state.used + kHeaderSize;
-  const Header header{owner, Context().frame, length};
+  const Header header{slot, Context().frame, length};
   std::memcpy(data - kHeaderSize, &header, sizeof header);
   state.used += needed;
-  if (IsWatched(owner)) NoteWatchedOwner(data);
+  return data;
+}
+
+// The same for any owner.
+inline std::uint8_t* AppendInPlace(StringDescriptor* owner, std::uint32_t length) {
+  std::uint8_t* data = AppendTemporaryInPlace(owner, length);
+  if (data != nullptr && IsWatched(owner)) NoteWatchedOwner(data);
   return data;
 }
 
@@ -83,6 +90,13 @@ inline std::uint8_t* AppendInPlace(StringDescriptor* owner, std::uint32_t length
 inline std::uint8_t* Store(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length) {
   std::uint8_t* data = AppendInPlace(owner, length);
   if (data == nullptr) return StoreMakingRoom(owner, bytes, length);
+  CopyBytes(data, bytes, length);
+  return data;
+}
+// The same for a temporary, owned by a string stack slot.
+inline std::uint8_t* StoreTemporary(StringDescriptor* slot, const std::uint8_t* bytes, std::uint32_t length) {
+  std::uint8_t* data = AppendTemporaryInPlace(slot, length);
+  if (data == nullptr) return StoreMakingRoom(slot, bytes, length);
   CopyBytes(data, bytes, length);
   return data;
 }

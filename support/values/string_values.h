@@ -28,7 +28,7 @@ inline void MakeTemporary(std::uint32_t length, const std::uint8_t* bytes) {
     return;
   }
   StringDescriptor* slot = string_stack::NextSlot();
-  string_stack::PushStored(slot, length, string_space::Store(slot, bytes, length));
+  string_stack::PushStored(slot, length, string_space::StoreTemporary(slot, bytes, length));
 }
 // Constants are cp932 bytes; they enter expressions as temporary copies.
 inline void PushStringConstant(std::string_view constant) {
