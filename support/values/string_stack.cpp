@@ -12,23 +12,26 @@ StringDescriptor* NextSlotSlowly() {
   if (state.slots == nullptr) {
     state.slots = static_cast<Slot*>(memory::Allocate(kSlots * sizeof(Slot)));
     if (state.slots == nullptr) RaiseError(error::kOutOfMemory);
+    state.top = state.slots;
+    state.end = state.slots + kSlots;
   }
-  if (state.depth == kSlots) RaiseError(error::kExpressionTooComplex);
-  return &state.slots[state.depth].copy;
+  if (state.top == state.end) RaiseError(error::kExpressionTooComplex);
+  return &state.top->copy;
 }
 
 void PopWhileEmpty() { throw std::logic_error("string stack popped while empty"); }
 
 void Reset() {
   if (state.slots != nullptr) {
-    for (std::uint16_t index = 0; index < state.depth; ++index) {
-      const StringDescriptor& string = *state.slots[index].reference;
+    for (const Slot* slot = state.slots; slot != state.top; ++slot) {
+      const StringDescriptor& string = *slot->reference;
       if (IsTemporary(string) && string.data != nullptr) string_space::Free(string.data);
     }
   }
   memory::Free(state.slots);
   state.slots = nullptr;
-  state.depth = 0;
+  state.top = nullptr;
+  state.end = nullptr;
 }
 
 }  // namespace string_stack

@@ -25,14 +25,14 @@ StringDescriptor* NextSlotSlowly();
 
 // The descriptor copy of the slot the next push fills; errors 7 (stack memory) and 16 (all slots taken).
 inline StringDescriptor* NextSlot() {
-  if (state.slots != nullptr && state.depth < kSlots) return &state.slots[state.depth].copy;
+  if (state.top != state.end) return &state.top->copy;
   return NextSlotSlowly();
 }
 
 // Pushes a variable by reference: nothing is copied.
 inline void PushReference(StringDescriptor& variable) {
   NextSlot();
-  state.slots[state.depth++].reference = &variable;
+  (state.top++)->reference = &variable;
 }
 
 // Pushes a temporary (or fixed-length view) by copying its descriptor into the slot, which then owns its bytes.
@@ -40,13 +40,13 @@ inline void PushCopy(const StringDescriptor& string) {
   StringDescriptor* copy = NextSlot();
   *copy = string;
   if (copy->data != nullptr) string_space::SetOwner(copy->data, copy);
-  state.slots[state.depth++].reference = copy;
+  (state.top++)->reference = copy;
 }
 
 // Pushes a temporary whose bytes were just stored for the slot NextSlot gave: the header already names it.
 inline void PushStored(StringDescriptor* slot, std::uint32_t length, std::uint8_t* data) {
   *slot = {StringKind::Temporary, length, data};
-  state.slots[state.depth++].reference = slot;
+  (state.top++)->reference = slot;
 }
 
 // Pushes a view of bytes outside the string space that outlive the statement (the program's constants): nothing is
@@ -54,16 +54,16 @@ inline void PushStored(StringDescriptor* slot, std::uint32_t length, std::uint8_
 inline void PushView(std::uint32_t length, const std::uint8_t* bytes) {
   StringDescriptor* slot = NextSlot();
   *slot = {StringKind::FixedView, length, length == 0 ? nullptr : const_cast<std::uint8_t*>(bytes)};
-  state.slots[state.depth++].reference = slot;
+  (state.top++)->reference = slot;
 }
 
 // The top entry's descriptor; the caller now owns a popped temporary.
 inline StringDescriptor Pop() {
-  if (state.depth == 0) PopWhileEmpty();
-  return *state.slots[--state.depth].reference;
+  if (state.top == state.slots) PopWhileEmpty();
+  return *(--state.top)->reference;
 }
 
-inline std::uint16_t Depth() { return state.depth; }
+inline std::uint16_t Depth() { return static_cast<std::uint16_t>(state.top - state.slots); }
 // Releases every temporary on the stack and frees the stack.
 void Reset();
 

@@ -61,9 +61,12 @@ struct StringStackSlot {
   StringDescriptor copy;
 };
 
+// The depth is top - slots; top is the slot the next push fills and end the one past the last (all three null
+// while there is no stack).
 struct StringStackState {
   StringStackSlot* slots = nullptr;
-  std::uint16_t depth = 0;
+  StringStackSlot* top = nullptr;
+  StringStackSlot* end = nullptr;
 };
 
 struct ArrayDescriptor;
