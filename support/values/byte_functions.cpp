@@ -1,6 +1,7 @@
 // The byte functions: parts of a text by byte position, byte search and texts from byte codes.
 #include <algorithm>
 
+#include "values/byte_search.h"
 #include "values/operand_checks.h"
 #include "values/raise_error.h"
 #include "values/scratch_buffer.h"
@@ -40,7 +41,7 @@ std::int32_t FindBytesIn(std::int32_t start, std::string_view s, std::string_vie
   const auto first = static_cast<std::uint32_t>(start);
   if (s.empty() || s.size() < first || s.size() < t.size()) return 0;
   if (t.empty()) return start;
-  const std::size_t found = s.find(t, first - 1);
+  const std::size_t found = FindFrom(s, t, first - 1);
   return found == std::string_view::npos ? 0 : static_cast<std::int32_t>(found + 1);
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "texts/shift_jis.h"
+#include "values/byte_search.h"
 #include "values/operand_checks.h"
 #include "values/raise_error.h"
 #include "values/string_functions.h"
@@ -42,7 +43,7 @@ std::int32_t FindCharsIn(std::int32_t start, std::string_view s, std::string_vie
   if (t.empty()) return start;
   std::int32_t position = start;
   for (;;) {
-    const std::size_t found = s.find(t, offset);
+    const std::size_t found = FindFrom(s, t, offset);
     if (found == std::string_view::npos) return 0;
     while (offset < found) {
       offset = NextCharacter(bytes, s.size(), offset);
