@@ -63,9 +63,8 @@ std::int32_t CharactersUpTo(std::string_view s, std::size_t limit) {
   if (limit >= s.size()) return CharactersIn(s);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(s.data());
   std::size_t characters = 0;
-  for (std::size_t offset = 0; offset < s.size() && characters < limit; ++characters) {
-    offset = NextCharacter(bytes, s.size(), offset);
-  }
+  // A lead byte that ends the text steps past the end: it still counts as one character.
+  for (std::size_t offset = 0; offset < s.size() && characters < limit; ++characters) offset += kCharacterSize[bytes[offset]];
   return static_cast<std::int32_t>(characters);
 }
 
