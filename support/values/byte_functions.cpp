@@ -16,17 +16,6 @@ std::uint32_t Clamp(std::int32_t count, std::uint32_t length) {
 
 }  // namespace
 
-std::string_view LeftPart(std::string_view s, std::int32_t count) {
-  RequireNotNegative(count);
-  return s.substr(0, Clamp(count, static_cast<std::uint32_t>(s.size())));
-}
-
-std::string_view RightPart(std::string_view s, std::int32_t count) {
-  RequireNotNegative(count);
-  const std::uint32_t taken = Clamp(count, static_cast<std::uint32_t>(s.size()));
-  return s.substr(s.size() - taken);
-}
-
 std::string_view MidPart(std::string_view s, std::int32_t start, std::int32_t count) {
   RequirePositive(start);
   RequireNotNegative(count);

@@ -3,10 +3,13 @@
 // and may split a double-byte character; character functions count a double-byte character as one.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
+
+#include "values/operand_checks.h"
 
 // Pop s; push the part.
 void LeftBytes(std::int32_t count);
@@ -36,8 +39,15 @@ void CharsFromCodes(std::span<const std::int32_t> codes);
 
 // The same functions on bytes read where they lie (a variable's or a constant's), for statements that consume the
 // result at once: the checks are the same, a part is a view of the bytes and nothing is stored.
-std::string_view LeftPart(std::string_view s, std::int32_t count);
-std::string_view RightPart(std::string_view s, std::int32_t count);
+// The left and right parts are taken by almost every statement that reads a header: inline.
+inline std::string_view LeftPart(std::string_view s, std::int32_t count) {
+  RequireNotNegative(count);
+  return s.substr(0, std::min(static_cast<std::size_t>(count), s.size()));
+}
+inline std::string_view RightPart(std::string_view s, std::int32_t count) {
+  RequireNotNegative(count);
+  return s.substr(s.size() - std::min(static_cast<std::size_t>(count), s.size()));
+}
 std::string_view MidPart(std::string_view s, std::int32_t start, std::int32_t count);
 std::string_view TrimmedLeft(std::string_view s);
 std::int32_t FindBytesIn(std::int32_t start, std::string_view s, std::string_view t);
