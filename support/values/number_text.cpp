@@ -58,18 +58,26 @@ Digits RoundedDigits(double magnitude, int p) {
 // Below 10 to the number of significant digits a whole number is its own digits, in plain form: no rounding can
 // touch it. Counts, hours and years take this way instead of the exact expansion.
 bool IsShortWholeNumber(double magnitude, const Format& format) {
-  return magnitude < format.digits_limit && magnitude == std::floor(magnitude);
+  return magnitude < format.digits_limit && static_cast<double>(static_cast<std::uint64_t>(magnitude)) == magnitude;
 }
 
+// The digits are made from the last one back, two at a time where there are two.
 std::size_t WriteWholeNumber(char* out, double magnitude) {
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   auto whole = static_cast<std::uint64_t>(magnitude);
-  char reversed[20];
-  std::size_t count = 0;
-  do {
-    reversed[count++] = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
-  for (std::size_t index = 0; index < count; ++index) out[index] = reversed[count - 1 - index];
+  char digits[20];
+  char* first = digits + sizeof digits;
+  while (whole >= 10) {
+    first -= 2;
+    std::memcpy(first, kPairs + 2 * (whole % 100), 2);
+    whole /= 100;
+  }
+  if (whole != 0 || first == digits + sizeof digits) *--first = static_cast<char>('0' + whole);
+  const auto count = static_cast<std::size_t>(digits + sizeof digits - first);
+  for (std::size_t index = 0; index < count; ++index) out[index] = first[index];
   return count;
 }
 
