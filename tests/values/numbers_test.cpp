@@ -123,6 +123,42 @@ TEST_F(Numbers, ResultTypes) {
   EXPECT_EQ(Read("7#").type, NumberType::Double);
 }
 
+// Signs and up to nine digits followed by nothing that continues a number are read at once; anything longer, or
+// followed by a point, an exponent or a type mark, takes the full reading. Both must agree where they meet.
+TEST_F(Numbers, ShortWholeNumbersReadLikeAnyOther) {
+  const struct {
+    std::string_view text;
+    NumberType type;
+    double value;
+  } cases[] = {
+      {"999999999", NumberType::Integer32, 999999999},
+      {"-999999999", NumberType::Integer32, -999999999},
+      {"1234567890", NumberType::Integer32, 1234567890},
+      {"2147483648", NumberType::Double, 2147483648.0},
+      {"32768", NumberType::Integer32, 32768},
+      {"-32769", NumberType::Integer32, -32769},
+      {"-0", NumberType::Integer16, 0},
+      {"000000000012", NumberType::Integer16, 12},
+      {"12,5", NumberType::Integer16, 12},
+      {"12-3", NumberType::Integer16, 12},
+      {"12.", NumberType::Integer16, 12},
+      {"12e", NumberType::Single, 12},
+      {"12d1", NumberType::Double, 120},
+      {"12&", NumberType::Integer32, 12},
+      {"12#", NumberType::Double, 12},
+      {"+12!", NumberType::Single, 12},
+  };
+  for (const auto& each : cases) {
+    const Number number = Read(each.text);
+    EXPECT_EQ(number.type, each.type) << each.text;
+    EXPECT_EQ(number.value, each.value) << each.text;
+    if (each.value == 0) {
+      EXPECT_FALSE(std::signbit(number.value)) << each.text;
+    }
+  }
+  EXPECT_EQ(ErrorOf([] { Read("40000%"); }), error::kOverflow);
+}
+
 TEST_F(Numbers, OverflowsAre6) {
   EXPECT_EQ(ErrorOf([] { Read("1E999"); }), error::kOverflow);
   EXPECT_EQ(ErrorOf([] { Read("1E-512"); }), error::kOverflow);

@@ -74,6 +74,13 @@ TEST_F(StringFunctions, SearchesByByteAndByCharacter) {
   EXPECT_EQ(Find(2, "abcabc", "bc", false), 2);
   EXPECT_EQ(Find(3, "abcabc", "bc", false), 5);
   EXPECT_EQ(Find(1, "abc", "abcd", false), 0);
+  // The first byte of the sought text met before it is found, and a match cut short by the end.
+  EXPECT_EQ(Find(1, "aaab", "aab", false), 2);
+  EXPECT_EQ(Find(1, "xxab", "abc", false), 0);
+  EXPECT_EQ(Find(1, "abxab", "ab", false), 1);
+  EXPECT_EQ(Find(2, "abxab", "ab", false), 4);
+  EXPECT_EQ(Find(5, "abxab", "b", false), 5);
+  EXPECT_EQ(Find(5, "abxab", "ab", false), 0);
   // The byte 0x40 is the second byte of the full-width space: a byte search finds it, a character search does not.
   // Built by appending: g++ 12 at -O2 warns falsely (-Wrestrict) about a literal + std::string.
   const std::string wide = std::string("x").append(kWideSpace);
@@ -210,6 +217,36 @@ TEST_F(StringFunctions, HalfWidthConversion) {
   const std::string once = Apply(mixed, [] { ToHalfWidth(); });
   EXPECT_EQ(once, unchanged + "\xB6\xDE" "A" "\xCA\xDF" " ");
   EXPECT_EQ(Apply(mixed + mixed, [] { ToHalfWidth(); }), once + once);
+}
+
+// Case changes and half-width conversion take runs of eight bytes below 0x80 a word at a time: on texts where such
+// runs, letters at the edges of their ranges, pairs whose second byte is a letter and a lone lead byte at the end
+// meet, they must agree with a walk one character at a time.
+TEST_F(StringFunctions, CaseAndHalfWidthAgreeWithAPlainWalk) {
+  const std::array<std::string_view, 9> pieces{"@AZ[`az{", "Hello, World", "m", "\x82\x61", "\x82\x60",
+                                               "\x83\x4B", "\xB1", "0123456789abcdefXYZ", "\x8A\xBF"};
+  std::mt19937 random(11);
+  const auto any = [&](std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random); };
+  const auto flipped = [](const std::string& text, char from) {
+    std::string expected;
+    for (const std::string& character : CharactersOf(text)) {
+      const char byte = character[0];
+      const bool letter = character.size() == 1 && byte >= from && byte <= from + 25;
+      expected += letter ? std::string(1, static_cast<char>(byte ^ 0x20)) : character;
+    }
+    return expected;
+  };
+  for (int round = 0; round < 2000; ++round) {
+    std::string text;
+    for (std::size_t piece = any(7); piece > 0; --piece) text.append(pieces[any(pieces.size())]);
+    if (any(4) == 0) text += '\x81';
+    ASSERT_EQ(Apply(text, [] { UpperCase(); }), flipped(text, 'a')) << round;
+    ASSERT_EQ(Apply(text, [] { LowerCase(); }), flipped(text, 'A')) << round;
+    // Each character converts on its own, so the text converts as its characters do.
+    std::string expected;
+    for (const std::string& character : CharactersOf(text)) expected += Apply(character, [] { ToHalfWidth(); });
+    ASSERT_EQ(Apply(text, [] { ToHalfWidth(); }), expected) << round;
+  }
 }
 
 TEST_F(StringFunctions, TextFromCodes) {

@@ -227,6 +227,28 @@ TEST_F(StringValues, RefusedMemoryRaises7Or82AndKeepsVariables) {
   EXPECT_EQ(ErrorOf([] { Push("x"); }), error::kOutOfMemory);
 }
 
+// An assignment stores its copy for the destination directly, but is refused where a temporary holding the copy
+// would be: at the stack's creation and at a full stack, before anything is stored.
+TEST_F(StringValues, AnAssignedCopyIsRefusedWhereItsTemporaryWouldBe) {
+  StringDescriptor variable{};
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([&] { AssignConstant(variable, "x"); }), error::kOutOfMemory);  // the stack, not the space
+  memory::StopRefusing();
+  EXPECT_EQ(string_space::Units(), 0u);
+
+  StringDescriptor source{};
+  AssignConstant(source, "source");
+  const std::size_t used = string_space::UsedBytes();
+  for (std::size_t slot = 0; slot < string_stack::kSlots; ++slot) PushStringVariable(source);
+  EXPECT_EQ(ErrorOf([&] { AssignVariable(variable, source); }), error::kExpressionTooComplex);
+  EXPECT_EQ(ErrorOf([&] { AssignConstant(variable, ""); }), 0);  // the reset emptied the stack
+  EXPECT_EQ(string_space::UsedBytes(), used);
+  AssignVariable(variable, source);
+  EXPECT_EQ(TextOf(variable), "source");
+  EXPECT_TRUE(OwnsItsBytes(variable));
+  EXPECT_EQ(string_stack::Depth(), 0);
+}
+
 TEST_F(StringValues, ShrinkRefusedIs82) {
   StringDescriptor kept{};
   AssignConstant(kept, "kept");
