@@ -22,8 +22,13 @@ void TakeOver(StringDescriptor& destination, const StringDescriptor& value) {
   if (value.data != nullptr) string_space::SetOwner(value.data, &destination);
 }
 
+// The destination reads as empty until its new value is stored: a store that is refused must not leave it pointing
+// at released bytes, which the next compaction would hand to another string.
 void ReleaseOld(StringDescriptor& destination) {
-  if (destination.kind == StringKind::Variable && destination.data != nullptr) ReleaseString(destination);
+  if (destination.kind == StringKind::Variable && destination.data != nullptr) {
+    ReleaseString(destination);
+    destination = {StringKind::Variable, 0, nullptr};
+  }
 }
 
 // The destination takes a copy of the bytes, stored for it at once rather than as a temporary it then takes over.

@@ -249,6 +249,28 @@ TEST_F(StringValues, AnAssignedCopyIsRefusedWhereItsTemporaryWouldBe) {
   EXPECT_EQ(string_stack::Depth(), 0);
 }
 
+// A refused assignment has already released the old value: the variable reads as empty, not as bytes that a
+// compaction hands on to another string.
+TEST_F(StringValues, ARefusedAssignmentLeavesTheVariableEmpty) {
+  StringDescriptor variable{};
+  StringDescriptor other{};
+  AssignConstant(variable, "old value");
+  for (std::size_t slot = 0; slot < string_stack::kSlots; ++slot) PushStringVariable(variable);
+  EXPECT_EQ(ErrorOf([&] { AssignConstant(variable, "new value"); }), error::kExpressionTooComplex);
+  EXPECT_EQ(variable.length, 0u);
+  EXPECT_EQ(variable.data, nullptr);
+
+  AssignConstant(variable, "old value");
+  memory::RefuseAfter(0);
+  EXPECT_EQ(ErrorOf([&] { AssignConstant(variable, std::string(70000, 'n')); }), error::kStringSpaceCorrupt);
+  memory::StopRefusing();
+  EXPECT_EQ(variable.length, 0u);
+  string_space::Compact();
+  AssignConstant(other, "other");
+  EXPECT_EQ(TextOf(variable), "");
+  EXPECT_EQ(TextOf(other), "other");
+}
+
 TEST_F(StringValues, ShrinkRefusedIs82) {
   StringDescriptor kept{};
   AssignConstant(kept, "kept");
