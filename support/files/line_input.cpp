@@ -173,7 +173,7 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
 // The line is stored for the variable at once, as an assigned temporary would be: stored while the variable still
 // holds its old value, which is released after (a store that makes room may move it). The stack slot that temporary
 // would take is asked for all the same, so that a stack that cannot be made (7) or is full (16) still refuses it.
-void StoreLine(StringDescriptor& destination, const std::uint8_t* bytes, std::size_t length) {
+[[gnu::noinline]] void StoreLine(StringDescriptor& destination, const std::uint8_t* bytes, std::size_t length) {
   const auto stored_length = static_cast<std::uint32_t>(length);
   string_stack::NextSlot();
   if (destination.kind != StringKind::Variable) {
@@ -193,11 +193,34 @@ bool TakePlainLine(FileRecord* file, StringDescriptor& destination) {
   if (file == nullptr || file->kind != FileKind::Input) return false;
   ControlBlock& control = *file->control;
   const HeldBytes held = HeldFrom(*file, control.position);
-  const std::size_t plain = PlainRun(held.bytes, std::min(held.count, ScratchBuffer::kStaticSize + 1));
-  if (plain > ScratchBuffer::kStaticSize || plain + 1 >= held.count || held.bytes[plain] != 0x0D) return false;
-  StoreLine(destination, held.bytes, plain);
-  control.position += held.bytes[plain + 1] == 0x0A ? plain + 2 : plain + 1;
+  const std::size_t length = PlainRun(held.bytes, std::min(held.count, ScratchBuffer::kStaticSize + 1));
+  if (length > ScratchBuffer::kStaticSize || length + 1 >= held.count || held.bytes[length] != 0x0D) return false;
+  const std::size_t taken = held.bytes[length + 1] == 0x0A ? length + 2 : length + 1;
+  // A variable that gets a line where the string space has room for it is the common store, done here; its bytes
+  // are copied last, when nothing else is left to do. Any other store takes the full one.
+  string_stack::NextSlot();
+  const auto stored_length = static_cast<std::uint32_t>(length);
+  std::uint8_t* data = nullptr;
+  if (destination.kind != StringKind::Variable ||
+      (length > 0 && (data = string_space::AppendInPlace(&destination, stored_length)) == nullptr)) {
+    StoreLine(destination, held.bytes, length);
+    control.position += taken;
+    return true;
+  }
+  ReleaseString(destination);
+  destination = {StringKind::Variable, stored_length, data};
+  control.position += taken;
+  string_space::CopyInSixteens(data, held.bytes, length);
   return true;
+}
+
+// Lines that are not common: long ones, ones with bytes that need a look, ones that run past the read-ahead.
+[[gnu::noinline]] void ReadWholeLine(StringDescriptor& destination) {
+  FileRecord& file = InputFile(file_state.input_object);
+  // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
+  ScratchBuffer line(ScratchBuffer::kStaticSize);
+  const std::size_t length = ReadLine(file, line);
+  StoreLine(destination, line.data(), length);
 }
 
 }  // namespace
@@ -211,12 +234,7 @@ void SelectInputChannel(std::int32_t channel) {
 
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
-  if (TakePlainLine(FileAt(file_state.input_object), destination)) return;
-  FileRecord& file = InputFile(file_state.input_object);
-  // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
-  ScratchBuffer line(ScratchBuffer::kStaticSize);
-  const std::size_t length = ReadLine(file, line);
-  StoreLine(destination, line.data(), length);
+  if (!TakePlainLine(FileAt(file_state.input_object), destination)) ReadWholeLine(destination);
 }
 
 std::int32_t EndOfFile(std::int32_t channel) {
