@@ -186,32 +186,30 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
   destination = {StringKind::Variable, stored_length, data};
 }
 
-// The common line, short and plain and ended by CR (with or without LF) inside the read-ahead, is stored straight
-// from there; it is what ReadLine would build in the static scratch buffer. Returns false, having done nothing, for
-// any other line and for a file that is not an input file; the full path then reads it or raises the error.
-bool TakePlainLine(FileRecord* file, StringDescriptor& destination) {
+// The common line: short and plain and ended by CR (with or without LF) inside the read-ahead, it is what ReadLine
+// would build in the static scratch buffer.
+struct PlainLine {
+  const std::uint8_t* bytes;
+  std::uint32_t length;
+  std::size_t taken;  // with its line end
+};
+
+// Finds the common line at the position; false, having done nothing, for any other line and for a file that is not
+// an input file, which the full reading reads or raises the error for.
+bool FindPlainLine(const FileRecord* file, PlainLine& line) {
   if (file == nullptr || file->kind != FileKind::Input) return false;
-  ControlBlock& control = *file->control;
-  const HeldBytes held = HeldFrom(*file, control.position);
+  const HeldBytes held = HeldFrom(*file, file->control->position);
   const std::size_t length = PlainRun(held.bytes, std::min(held.count, ScratchBuffer::kStaticSize + 1));
   if (length > ScratchBuffer::kStaticSize || length + 1 >= held.count || held.bytes[length] != 0x0D) return false;
-  const std::size_t taken = held.bytes[length + 1] == 0x0A ? length + 2 : length + 1;
-  // A variable that gets a line where the string space has room for it is the common store, done here; its bytes
-  // are copied last, when nothing else is left to do. Any other store takes the full one.
-  string_stack::NextSlot();
-  const auto stored_length = static_cast<std::uint32_t>(length);
-  std::uint8_t* data = nullptr;
-  if (destination.kind != StringKind::Variable ||
-      (length > 0 && (data = string_space::AppendInPlace(&destination, stored_length)) == nullptr)) {
-    StoreLine(destination, held.bytes, length);
-    control.position += taken;
-    return true;
-  }
-  ReleaseString(destination);
-  destination = {StringKind::Variable, stored_length, data};
-  control.position += taken;
-  string_space::CopyInSixteens(data, held.bytes, length);
+  line = {held.bytes, static_cast<std::uint32_t>(length), held.bytes[length + 1] == 0x0A ? length + 2 : length + 1};
   return true;
+}
+
+// The full store of a common line, then the position moves past it.
+[[gnu::noinline]] void StorePlainLine(StringDescriptor& destination, const std::uint8_t* bytes, std::uint32_t length,
+                                      ControlBlock& control, std::size_t taken) {
+  StoreLine(destination, bytes, length);
+  control.position += taken;
 }
 
 // Lines that are not common: long ones, ones with bytes that need a look, ones that run past the read-ahead.
@@ -232,9 +230,25 @@ void SelectInputChannel(std::int32_t channel) {
   file_state.input_object = object;
 }
 
+// Nearly every line is a common one for a variable where the space has room: it is stored here, and anything rarer
+// goes to a call of its own, so that the common path makes none.
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
-  if (!TakePlainLine(FileAt(file_state.input_object), destination)) ReadWholeLine(destination);
+  FileRecord* file = FileAt(file_state.input_object);
+  PlainLine line;
+  if (!FindPlainLine(file, line)) return ReadWholeLine(destination);
+  ControlBlock& control = *file->control;
+  // As StoreLine does it, when the stack has the slot and the variable needs no note as a watched owner.
+  const bool plain_store = destination.kind == StringKind::Variable && string_stack::SlotFree() &&
+                           !string_space::IsWatched(&destination);
+  std::uint8_t* data = nullptr;
+  if (!plain_store || (line.length > 0 && (data = string_space::AppendHeader(&destination, line.length)) == nullptr)) {
+    return StorePlainLine(destination, line.bytes, line.length, control, line.taken);
+  }
+  ReleaseString(destination);
+  destination = {StringKind::Variable, line.length, data};
+  control.position += line.taken;
+  string_space::CopyInSixteens(data, line.bytes, line.length);
 }
 
 std::int32_t EndOfFile(std::int32_t channel) {

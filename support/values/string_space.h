@@ -76,15 +76,20 @@ inline void CopyInSixteens(std::uint8_t* to, const std::uint8_t* from, std::size
 std::uint8_t* StoreMakingRoom(StringDescriptor* owner, const std::uint8_t* bytes, std::uint32_t length);
 
 // Appends the header of a string of length bytes for the given owner where there is room without moving anything,
-// and returns where its bytes go; null when room must be made first.
-inline std::uint8_t* AppendInPlace(StringDescriptor* owner, std::uint32_t length) {
+// and returns where its bytes go; null when room must be made first. An owner in the watched area needs the note
+// AppendInPlace adds.
+inline std::uint8_t* AppendHeader(StringDescriptor* owner, std::uint32_t length) {
   const std::size_t needed = kHeaderSize + length;
   if (state.block == nullptr || state.units * kUnit - state.used < needed) return nullptr;
   std::uint8_t* data = state.block + state.used + kHeaderSize;
   const Header header{owner, Context().frame, length};
   std::memcpy(data - kHeaderSize, &header, sizeof header);
   state.used += needed;
-  if (IsWatched(owner)) NoteWatchedOwner(data);
+  return data;
+}
+inline std::uint8_t* AppendInPlace(StringDescriptor* owner, std::uint32_t length) {
+  std::uint8_t* data = AppendHeader(owner, length);
+  if (data != nullptr && IsWatched(owner)) NoteWatchedOwner(data);
   return data;
 }
 

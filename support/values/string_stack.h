@@ -23,9 +23,11 @@ inline StringStackState& state = value_state.string_stack;
 StringDescriptor* NextSlotSlowly();
 [[noreturn]] void PopWhileEmpty();
 
+// The stack is made and has a free slot: NextSlot raises nothing.
+inline bool SlotFree() { return state.slots != nullptr && state.depth < kSlots; }
 // The descriptor copy of the slot the next push fills; errors 7 (stack memory) and 16 (all slots taken).
 inline StringDescriptor* NextSlot() {
-  if (state.slots != nullptr && state.depth < kSlots) return &state.slots[state.depth].copy;
+  if (SlotFree()) return &state.slots[state.depth].copy;
   return NextSlotSlowly();
 }
 
