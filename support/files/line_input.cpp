@@ -173,7 +173,7 @@ std::size_t ReadLine(FileRecord& file, ScratchBuffer& line) {
 // The line is stored for the variable at once, as an assigned temporary would be: stored while the variable still
 // holds its old value, which is released after (a store that makes room may move it). The stack slot that temporary
 // would take is asked for all the same, so that a stack that cannot be made (7) or is full (16) still refuses it.
-[[gnu::noinline]] void StoreLine(StringDescriptor& destination, const std::uint8_t* bytes, std::size_t length) {
+void StoreLine(StringDescriptor& destination, const std::uint8_t* bytes, std::size_t length) {
   const auto stored_length = static_cast<std::uint32_t>(length);
   string_stack::NextSlot();
   if (destination.kind != StringKind::Variable) {
@@ -236,14 +236,20 @@ void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
   FileRecord* file = FileAt(file_state.input_object);
   PlainLine line;
-  if (!FindPlainLine(file, line)) return ReadWholeLine(destination);
+  if (!FindPlainLine(file, line)) {
+    ReadWholeLine(destination);
+    return;
+  }
   ControlBlock& control = *file->control;
-  // As StoreLine does it, when the stack has the slot and the variable needs no note as a watched owner.
+  // As StoreLine does it, when the stack has the slot, the variable needs no note as a watched owner and the space
+  // has room without moving anything.
   const bool plain_store = destination.kind == StringKind::Variable && string_stack::SlotFree() &&
                            !string_space::IsWatched(&destination);
   std::uint8_t* data = nullptr;
-  if (!plain_store || (line.length > 0 && (data = string_space::AppendHeader(&destination, line.length)) == nullptr)) {
-    return StorePlainLine(destination, line.bytes, line.length, control, line.taken);
+  if (plain_store && line.length > 0) data = string_space::AppendHeader(&destination, line.length);
+  if (!plain_store || (line.length > 0 && data == nullptr)) {
+    StorePlainLine(destination, line.bytes, line.length, control, line.taken);
+    return;
   }
   ReleaseString(destination);
   destination = {StringKind::Variable, line.length, data};
