@@ -1,11 +1,13 @@
 // MONTHNO: the number of a month name; only the 24 names of the table are known.
+#include <string_view>
+
 #include "converter/converter.h"
 #include "host/console_note.h"
 #include "host/print_statement.h"
 #include "statements/statements.h"
 
 namespace {
-bool IsMonth(Converter& c, const char* name, const char* capitals) {
+bool IsMonth(Converter& c, std::string_view name, std::string_view capitals) {
   return Same(c.date_month_name, name) || Same(c.date_month_name, capitals);
 }
 }  // namespace
