@@ -106,27 +106,6 @@ void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t len
   if (failure != 0) RaiseError(ReadWriteFailureError(failure));
 }
 
-bool CollectPrintedItem(ChannelObject object, const std::uint8_t* text, std::size_t length, ItemEnd end) {
-  FileRecord* file = FileAt(object);
-  if (file == nullptr || file->control->print_width != 0) return false;
-  const std::size_t total = length + (end == ItemEnd::LineEnd ? 2 : 0);
-  std::uint8_t* room = RoomInBuffer(*file, total);
-  if (room == nullptr) return false;
-  if (length > 0) std::memcpy(room, text, length);
-  PendingOutput& pending = file->pending;
-  if (end == ItemEnd::LineEnd) {
-    room[length] = 0x0D;
-    room[length + 1] = kLineFeed;
-    file->control->print_column = 0;
-    pending.column_unscanned = false;
-  } else if (!pending.column_unscanned) {
-    pending.column_unscanned = true;
-    pending.column_scan_from = pending.length;
-  }
-  pending.length += static_cast<std::uint32_t>(total);
-  return true;
-}
-
 std::uint32_t ChannelColumn(ChannelObject object) {
   FileRecord* file = FileAt(object);
   if (file == nullptr) return 0;

@@ -41,12 +41,7 @@ using ChannelObject = std::int32_t;
 // Makes the channel the output target and returns the object it is open on.
 ChannelObject SelectOutputChannel(std::int32_t channel);
 void WriteBytes(ChannelObject object, const std::uint8_t* bytes, std::size_t length);
-// What follows a printed item's text in the common case.
-enum class ItemEnd : std::uint8_t { Nothing, LineEnd };
-// The common printed item: its text, and a line end when asked, for an output or append file with no width whose
-// buffer has room for them as it is. They are collected at once and true is returned; for any other item nothing is
-// done and the caller formats it in full.
-bool CollectPrintedItem(ChannelObject object, const std::uint8_t* text, std::size_t length, ItemEnd end);
+// (The common printed item goes straight into the file's buffer: printed_items.h.)
 // Bytes written since the last line end.
 std::uint32_t ChannelColumn(ChannelObject object);
 // The line width of printed output; 0, no limit, for every channel.

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "files/channel_table.h"
 #include "files/error_tables.h"
@@ -18,6 +21,9 @@
 namespace {
 
 constexpr std::uint32_t kReadAheadSize = 64 * 1024;
+// Bytes are looked at sixteen at a time. The read-ahead has that much spare room after its end, so that its last
+// held bytes are looked at like the others: the bytes behind them are stale or zero, never unset, and ignored.
+constexpr std::size_t kChunk = 16;
 constexpr std::size_t kLongestLine = 2147483647;
 constexpr int kNoByte = -1;
 
@@ -29,7 +35,7 @@ void RaiseIfFailed(platform::ErrorCode failure) {
 void Refill(FileRecord& file, std::uint64_t position) {
   ReadAhead& ahead = file.ahead;
   if (ahead.bytes == nullptr) {
-    ahead.bytes = static_cast<std::uint8_t*>(memory::Allocate(kReadAheadSize));
+    ahead.bytes = static_cast<std::uint8_t*>(memory::Allocate(kReadAheadSize + kChunk));
     if (ahead.bytes == nullptr) RaiseError(error::kOutOfMemory);
   }
   const std::uint64_t left = file.control->size - position;
@@ -79,9 +85,6 @@ bool AtMostOneByteLeft(FileRecord& file) {
   return first == kNoByte || next == kNoByte;
 }
 
-// A byte that needs a look of its own: NUL is dropped, CR ends the line, an end-of-file mark may end the file.
-bool IsPlainByte(std::uint8_t byte) { return byte != 0x00 && byte != 0x0D && byte != kEndOfFileMark; }
-
 // Appends bytes to the line, growing it by doubling whenever it is full, as one byte at a time would.
 void AppendToLine(ScratchBuffer& line, std::size_t& length, const std::uint8_t* bytes, std::size_t count) {
   while (count > 0) {
@@ -97,35 +100,34 @@ void AppendToLine(ScratchBuffer& line, std::size_t& length, const std::uint8_t* 
   }
 }
 
-// Sixteen bytes compared at once: the compiler turns these into the machine's vector instructions, and into plain
-// code where it has none.
-using Chunk = std::uint8_t __attribute__((vector_size(16)));
-using ChunkHalves = std::uint64_t __attribute__((vector_size(16)));
-static_assert(std::endian::native == std::endian::little, "the first byte of a half is its lowest");
-
-// The marks of the bytes that need a look, a byte of ones each; none in a plain chunk.
-ChunkHalves BytesNeedingALook(const std::uint8_t* bytes) {
-  Chunk chunk;
-  std::memcpy(&chunk, bytes, sizeof chunk);
-  return reinterpret_cast<ChunkHalves>((chunk == 0x00) | (chunk == 0x0D) | (chunk == kEndOfFileMark));
+// The bytes that need a look of their own among sixteen, bit i for byte i: NUL is dropped, CR ends the line, an
+// end-of-file mark may end the file. The machine's vector instructions take all sixteen at once where it has them.
+std::uint32_t BytesNeedingALook(const std::uint8_t* bytes) {
+#ifdef __SSE2__
+  const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+  const __m128i nul = _mm_cmpeq_epi8(chunk, _mm_setzero_si128());
+  const __m128i cr = _mm_cmpeq_epi8(chunk, _mm_set1_epi8(0x0D));
+  const __m128i mark = _mm_cmpeq_epi8(chunk, _mm_set1_epi8(static_cast<char>(kEndOfFileMark)));
+  return static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(nul, cr), mark)));
+#else
+  std::uint32_t marks = 0;
+  for (std::size_t index = 0; index < kChunk; ++index) {
+    const std::uint8_t byte = bytes[index];
+    if (byte == 0x00 || byte == 0x0D || byte == kEndOfFileMark) marks |= 1U << index;
+  }
+  return marks;
+#endif
 }
 
-// The number of plain bytes at the start of bytes[0, available). A last part of less than a chunk is looked at as
-// the last chunk, overlapping bytes already known to be plain.
+// The number of plain bytes at the start of bytes[0, available), looked at sixteen at a time; the last ones are
+// looked at with the bytes behind them, which the read-ahead's spare room holds.
 std::size_t PlainRun(const std::uint8_t* bytes, std::size_t available) {
-  if (available < sizeof(Chunk)) {
-    std::size_t count = 0;
-    while (count < available && IsPlainByte(bytes[count])) ++count;
-    return count;
-  }
-  for (std::size_t count = 0;; count += sizeof(Chunk)) {
-    if (count > available - sizeof(Chunk)) count = available - sizeof(Chunk);
-    const ChunkHalves marks = BytesNeedingALook(bytes + count);
-    if ((marks[0] | marks[1]) != 0) {
-      return marks[0] != 0 ? count + std::countr_zero(marks[0]) / 8 : count + 8 + std::countr_zero(marks[1]) / 8;
+  for (std::size_t count = 0; count < available; count += kChunk) {
+    if (const std::uint32_t marks = BytesNeedingALook(bytes + count)) {
+      return std::min<std::size_t>(count + static_cast<std::size_t>(std::countr_zero(marks)), available);
     }
-    if (count == available - sizeof(Chunk)) return available;
   }
+  return available;
 }
 
 // The bytes the read-ahead holds from the position on, up to the end of the file; empty when the position lies
@@ -184,18 +186,39 @@ void StoreLine(StringDescriptor& destination, const std::uint8_t* bytes, std::si
   destination = {StringKind::Variable, stored_length, data};
 }
 
-// The common line, short and plain and ended by CR (with or without LF) inside the read-ahead, is stored straight
-// from there; it is what ReadLine would build in the static scratch buffer. Returns false, having done nothing, for
-// any other line and for a file that is not an input file; the full path then reads it or raises the error.
-bool TakePlainLine(FileRecord* file, StringDescriptor& destination) {
+// The common line: short and plain and ended by CR (with or without LF) inside the read-ahead, it is what ReadLine
+// would build in the static scratch buffer.
+struct PlainLine {
+  const std::uint8_t* bytes;
+  std::uint32_t length;
+  std::size_t taken;  // with its line end
+};
+
+// Finds the common line at the position; false, having done nothing, for any other line and for a file that is not
+// an input file, which the full reading reads or raises the error for.
+bool FindPlainLine(const FileRecord* file, PlainLine& line) {
   if (file == nullptr || file->kind != FileKind::Input) return false;
-  ControlBlock& control = *file->control;
-  const HeldBytes held = HeldFrom(*file, control.position);
-  const std::size_t plain = PlainRun(held.bytes, std::min(held.count, ScratchBuffer::kStaticSize + 1));
-  if (plain > ScratchBuffer::kStaticSize || plain + 1 >= held.count || held.bytes[plain] != 0x0D) return false;
-  StoreLine(destination, held.bytes, plain);
-  control.position += held.bytes[plain + 1] == 0x0A ? plain + 2 : plain + 1;
+  const HeldBytes held = HeldFrom(*file, file->control->position);
+  const std::size_t length = PlainRun(held.bytes, std::min(held.count, ScratchBuffer::kStaticSize + 1));
+  if (length > ScratchBuffer::kStaticSize || length + 1 >= held.count || held.bytes[length] != 0x0D) return false;
+  line = {held.bytes, static_cast<std::uint32_t>(length), held.bytes[length + 1] == 0x0A ? length + 2 : length + 1};
   return true;
+}
+
+// The full store of a common line, then the position moves past it.
+[[gnu::noinline]] void StorePlainLine(StringDescriptor& destination, const std::uint8_t* bytes, std::uint32_t length,
+                                      ControlBlock& control, std::size_t taken) {
+  StoreLine(destination, bytes, length);
+  control.position += taken;
+}
+
+// Lines that are not common: long ones, ones with bytes that need a look, ones that run past the read-ahead.
+[[gnu::noinline]] void ReadWholeLine(StringDescriptor& destination) {
+  FileRecord& file = InputFile(file_state.input_object);
+  // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
+  ScratchBuffer line(ScratchBuffer::kStaticSize);
+  const std::size_t length = ReadLine(file, line);
+  StoreLine(destination, line.data(), length);
 }
 
 }  // namespace
@@ -207,14 +230,31 @@ void SelectInputChannel(std::int32_t channel) {
   file_state.input_object = object;
 }
 
+// Nearly every line is a common one for a variable where the space has room: it is stored here, and anything rarer
+// goes to a call of its own, so that the common path makes none.
 void LineInput(StringDescriptor& destination) {
   if (destination.kind == StringKind::Unassigned) destination = {StringKind::Variable, 0, nullptr};
-  if (TakePlainLine(FileAt(file_state.input_object), destination)) return;
-  FileRecord& file = InputFile(file_state.input_object);
-  // Short lines are built in the static scratch buffer; longer ones grow it as far as they need.
-  ScratchBuffer line(ScratchBuffer::kStaticSize);
-  const std::size_t length = ReadLine(file, line);
-  StoreLine(destination, line.data(), length);
+  FileRecord* file = FileAt(file_state.input_object);
+  PlainLine line;
+  if (!FindPlainLine(file, line)) {
+    ReadWholeLine(destination);
+    return;
+  }
+  ControlBlock& control = *file->control;
+  // As StoreLine does it, when the stack has the slot, the variable needs no note as a watched owner and the space
+  // has room without moving anything.
+  const bool plain_store = destination.kind == StringKind::Variable && string_stack::SlotFree() &&
+                           !string_space::IsWatched(&destination);
+  std::uint8_t* data = nullptr;
+  if (plain_store && line.length > 0) data = string_space::AppendHeader(&destination, line.length);
+  if (!plain_store || (line.length > 0 && data == nullptr)) {
+    StorePlainLine(destination, line.bytes, line.length, control, line.taken);
+    return;
+  }
+  ReleaseString(destination);
+  destination = {StringKind::Variable, line.length, data};
+  control.position += line.taken;
+  string_space::CopyInSixteens(data, line.bytes, line.length);
 }
 
 std::int32_t EndOfFile(std::int32_t channel) {

@@ -14,11 +14,11 @@ inline constexpr std::uint32_t kOutputBufferSize = 64 * 1024;
 // in pieces). Other kinds write at once. Returns the failure of a write.
 platform::ErrorCode CollectOutputSlowly(FileRecord& file, const std::uint8_t* bytes, std::size_t length);
 // Where the next length bytes go when an output or append file's buffer, as it is, has room for them; else null.
-// The caller writes them there and adds them to the pending length.
+// The caller writes them there and adds them to the pending length. Only output and append files ever get a buffer,
+// at their first write.
 inline std::uint8_t* RoomInBuffer(FileRecord& file, std::size_t length) {
   PendingOutput& pending = file.pending;
-  const bool collects = file.kind == FileKind::Output || file.kind == FileKind::Append;
-  if (!collects || pending.bytes == nullptr || length > kOutputBufferSize - pending.length) return nullptr;
+  if (pending.bytes == nullptr || length > kOutputBufferSize - pending.length) return nullptr;
   return pending.bytes + pending.length;
 }
 // Most printed items fit into the buffer as it is: they are only copied.

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "files/printed_items.h"
 #include "host/console_note.h"
 #include "host/host_state.h"
 #include "host/main_window.h"

@@ -23,9 +23,11 @@ inline StringStackState& state = value_state.string_stack;
 StringDescriptor* NextSlotSlowly();
 [[noreturn]] void PopWhileEmpty();
 
+// The stack is made and has a free slot: NextSlot raises nothing.
+inline bool SlotFree() { return state.top != state.end; }
 // The descriptor copy of the slot the next push fills; errors 7 (stack memory) and 16 (all slots taken).
 inline StringDescriptor* NextSlot() {
-  if (state.top != state.end) return &state.top->copy;
+  if (SlotFree()) return &state.top->copy;
   return NextSlotSlowly();
 }
 

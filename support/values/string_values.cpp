@@ -86,7 +86,7 @@ void Concatenate() {
   // A join the static scratch buffer would hold, where there is room, moves nothing: both parts are copied straight
   // to their place. A longer one still asks for its scratch block first, which memory may refuse (error 7).
   StringDescriptor* slot = string_stack::NextSlot();
-  std::uint8_t* data = total <= ScratchBuffer::kStaticSize ? string_space::AppendTemporaryInPlace(slot, total) : nullptr;
+  std::uint8_t* data = total <= ScratchBuffer::kStaticSize ? string_space::AppendHeader(slot, total) : nullptr;
   if (data != nullptr) {
     string_space::CopyBytes(data, a.bytes(), a.length());
     string_space::CopyBytes(data + a.length(), b.bytes(), b.length());
@@ -119,7 +119,7 @@ void PushJoined(std::span<const std::string_view> parts, std::uint32_t total) {
     }
   };
   StringDescriptor* slot = string_stack::NextSlot();
-  std::uint8_t* data = total <= ScratchBuffer::kStaticSize ? string_space::AppendTemporaryInPlace(slot, total) : nullptr;
+  std::uint8_t* data = total <= ScratchBuffer::kStaticSize ? string_space::AppendHeader(slot, total) : nullptr;
   if (data != nullptr) {
     gather(data);
     string_stack::PushStored(slot, total, data);

@@ -1,4 +1,5 @@
 // File channels on real files in a temporary folder.
+#include <array>
 #include <vector>
 
 #include "file_fixture.h"
@@ -99,6 +100,25 @@ TEST_F(Channels, ALineInputOntoAFullStackIs16AndLeavesTheLineUnread) {
   EXPECT_EQ(ErrorOf([&] { LineInput(line); }), error::kExpressionTooComplex);
   EXPECT_EQ(line.length, 0u);
   EXPECT_EQ(NextLine(1), "def");
+}
+
+// A line read into a routine's local is found when the routine's strings are released, as any stored local is.
+TEST_F(Channels, ALineReadIntoARoutinesLocalIsReleasedWithItsFrame) {
+  const std::string path = Path("local.mbx");
+  Write(path, "main level\r\nlocal\r\n");
+  Open(path, 1, file_mode::kInput);
+  std::array<StringDescriptor, 2> frame{};
+  StringDescriptor outside{};
+  string_space::WatchOwnersWithin(frame.data(), frame.data() + frame.size());
+  SelectInputChannel(1);
+  LineInput(outside);
+  ReleaseFrameStrings(frame.data(), frame.data() + frame.size());  // nothing owned from the frame yet
+  LineInput(frame[1]);
+  EXPECT_EQ(TextOf(frame[1]), "local");
+  ReleaseFrameStrings(frame.data(), frame.data() + frame.size());
+  EXPECT_EQ(string_space::OwnerOf(frame[1].data), nullptr);
+  EXPECT_TRUE(OwnsItsBytes(outside));
+  string_space::WatchOwnersWithin(nullptr, nullptr);
 }
 
 TEST_F(Channels, AppendingOverwritesTheMarkAndClosingAddsExactlyOne) {

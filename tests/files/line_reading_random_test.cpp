@@ -104,6 +104,23 @@ TEST_F(LineReading, MailLikeLinesAcrossTheReadAheadBoundary) {
   }
 }
 
+// The file's last block read ahead is shorter than the block before, whose lines lie behind it in the read-ahead:
+// they are never taken for the file's bytes, whatever the last bytes are.
+TEST_F(LineReading, AShortLastBlockEndsWhereTheFileEnds) {
+  const std::string path = Path("short_last.mbx");
+  std::string first_block;
+  while (first_block.size() < 64 * 1024) first_block += std::string(14, 'a') + "\r\n";
+  for (const std::string& tail : {std::string("t"), std::string("tail"), std::string("tail\x1A"),
+                                  std::string("ends\r"), std::string(20, 'u'), std::string("v\0w", 3)}) {
+    const std::string bytes = first_block + "x\r\n" + tail;
+    Write(path, bytes);
+    const Reading expected = Model(bytes);
+    const Reading actual = ReadThrough(path);
+    ASSERT_EQ(actual.ends, expected.ends) << tail;
+    ASSERT_EQ(actual.lines, expected.lines) << tail;
+  }
+}
+
 // Each byte that needs a look (and a lone LF, which does not) at every place of lines up to 40 bytes long, so that
 // it falls at every place of the bytes examined together; the last lines run into the end of the file.
 TEST_F(LineReading, EveryByteThatEndsOrLeavesALineAtEveryPlace) {

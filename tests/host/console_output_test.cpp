@@ -237,6 +237,25 @@ TEST_F(ChannelOutput, TheColumnOutlastsTheBufferGoingOut) {
   EXPECT_EQ(Read(path), printed + "p\nqrs" + std::string(11, ' ') + "tuv" + std::string(11, ' ') + "\x1A");
 }
 
+// Items of every length up to a few hundred bytes, printed in place and popped, with and without a line end: each
+// arrives whole and in order, whatever part of sixteen bytes its length leaves over.
+TEST_F(ChannelOutput, ItemsOfEveryLengthArriveWhole) {
+  const std::string path = Path("lengths.ren");
+  Open(path, 3, file_mode::kOutput);
+  std::string expected;
+  for (std::size_t length = 0; length <= 300; ++length) {
+    std::string item(length, ' ');
+    for (std::size_t at = 0; at < length; ++at) item[at] = static_cast<char>('a' + (at * 7 + length) % 26);
+    const Separator separator = length % 3 == 0 ? Separator::None : Separator::LineEnd;
+    SelectOutputChannel(3);
+    // As an output statement prints it: in place when it can go straight into the buffer, else pushed.
+    if (length % 2 != 0 || !PrintedStraight(item, separator)) PrintText(item, separator);
+    expected += item + (separator == Separator::LineEnd ? "\r\n" : "");
+  }
+  Close(3);
+  EXPECT_EQ(Read(path), expected + "\x1A");
+}
+
 // A channel given a width has every item formatted, and cut at the width.
 TEST_F(ChannelOutput, AWidthOnTheChannelCutsItsItems) {
   const std::string path = Path("width.ren");
