@@ -62,7 +62,7 @@ inline constexpr std::uint32_t kLongestString = 2147483647;
 // The length of a join so far with one more part (error 15 beyond 2,147,483,647 bytes). Every part of every join
 // is counted here: inline.
 inline std::uint32_t JoinedLength(std::uint32_t so_far, std::string_view part) {
-  if (so_far > kLongestString - part.size()) RefuseLongString();
+  if (part.size() > kLongestString - so_far) RefuseLongString();  // so_far never exceeds the limit: no wrap
   return so_far + static_cast<std::uint32_t>(part.size());
 }
 // Pushes the parts joined, total bytes, in one store; they may lie in the string space.
